@@ -1,0 +1,118 @@
+#include "field_reader.h"
+
+#include "number_text.h"
+
+#include <fstream>
+
+namespace galvix {
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+void FieldReader::skipBlanks() {
+    while (pos_ < content_.size() && IsBlank(content_[pos_]))
+        ++pos_;
+}
+
+bool FieldReader::atLineEnd() const {
+    return pos_ >= content_.size() || content_[pos_] == '\n' || content_.substr(pos_, 2) == "\r\n";
+}
+
+bool FieldReader::finishField() {
+    skipBlanks();
+    if (pos_ >= content_.size())
+        return true;
+    if (content_[pos_] == ',') {
+        ++pos_;
+        return true;
+    }
+    if (content_[pos_] == '\n') {
+        ++pos_;
+        return true;
+    }
+    if (content_.substr(pos_, 2) == "\r\n") {
+        pos_ += 2;
+        return true;
+    }
+    error_ = "unexpected characters after a quoted text";
+    return false;
+}
+
+std::optional<std::string> FieldReader::readField(bool& quoted) {
+    skipBlanks();
+    if (pos_ >= content_.size()) {
+        error_ = "the file ends before this field";
+        return std::nullopt;
+    }
+    quoted = content_[pos_] == '"';
+    if (quoted) {
+        const std::size_t close = content_.find('"', pos_ + 1);
+        if (close == std::string_view::npos) {
+            error_ = "a quoted text has no closing quote";
+            return std::nullopt;
+        }
+        std::string text(content_.substr(pos_ + 1, close - pos_ - 1));
+        pos_ = close + 1;
+        if (!finishField())
+            return std::nullopt;
+        return text;
+    }
+    const std::size_t start = pos_;
+    while (pos_ < content_.size() && content_[pos_] != ',' && !atLineEnd())
+        ++pos_;
+    std::string text(TrimBlanks(content_.substr(start, pos_ - start)));
+    finishField();
+    return text;
+}
+
+std::optional<std::string> FieldReader::readText() {
+    bool quoted = false;
+    return readField(quoted);
+}
+
+std::optional<double> FieldReader::readNumber() {
+    bool quoted = false;
+    const auto field = readField(quoted);
+    if (!field)
+        return std::nullopt;
+    const auto value = ParseDecimalNumber(*field);
+    if (!value)
+        error_ = "\"" + *field + "\" is not a number";
+    return value;
+}
+
+std::optional<double> ParseDecimalNumber(std::string_view text) {
+    const auto prefix = NumericPrefix(text);
+    if (!prefix || prefix->length != text.size())
+        return std::nullopt;
+    return prefix->value;
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return std::nullopt;
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size))
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace galvix
