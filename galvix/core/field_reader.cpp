@@ -23,27 +23,27 @@ std::string_view TrimBlanks(std::string_view text) {
 } // namespace
 
 void FieldReader::skipBlanks() {
-    while (pos_ < content_.size() && IsBlank(content_[pos_]))
+    while (pos_ < view_.size() && IsBlank(view_[pos_]))
         ++pos_;
 }
 
 bool FieldReader::atLineEnd() const {
-    return pos_ >= content_.size() || content_[pos_] == '\n' || content_.substr(pos_, 2) == "\r\n";
+    return pos_ >= view_.size() || view_[pos_] == '\n' || view_.substr(pos_, 2) == "\r\n";
 }
 
 bool FieldReader::finishField() {
     skipBlanks();
-    if (pos_ >= content_.size())
+    if (pos_ >= view_.size())
         return true;
-    if (content_[pos_] == ',') {
+    if (view_[pos_] == ',') {
         ++pos_;
         return true;
     }
-    if (content_[pos_] == '\n') {
+    if (view_[pos_] == '\n') {
         ++pos_;
         return true;
     }
-    if (content_.substr(pos_, 2) == "\r\n") {
+    if (view_.substr(pos_, 2) == "\r\n") {
         pos_ += 2;
         return true;
     }
@@ -53,27 +53,27 @@ bool FieldReader::finishField() {
 
 std::optional<std::string> FieldReader::readField(bool& quoted) {
     skipBlanks();
-    if (pos_ >= content_.size()) {
+    if (pos_ >= view_.size()) {
         error_ = "the file ends before this field";
         return std::nullopt;
     }
-    quoted = content_[pos_] == '"';
+    quoted = view_[pos_] == '"';
     if (quoted) {
-        const std::size_t close = content_.find('"', pos_ + 1);
+        const std::size_t close = view_.find('"', pos_ + 1);
         if (close == std::string_view::npos) {
             error_ = "a quoted text has no closing quote";
             return std::nullopt;
         }
-        std::string text(content_.substr(pos_ + 1, close - pos_ - 1));
+        std::string text(view_.substr(pos_ + 1, close - pos_ - 1));
         pos_ = close + 1;
         if (!finishField())
             return std::nullopt;
         return text;
     }
     const std::size_t start = pos_;
-    while (pos_ < content_.size() && content_[pos_] != ',' && !atLineEnd())
+    while (pos_ < view_.size() && view_[pos_] != ',' && !atLineEnd())
         ++pos_;
-    std::string text(TrimBlanks(content_.substr(start, pos_ - start)));
+    std::string text(TrimBlanks(view_.substr(start, pos_ - start)));
     finishField();
     return text;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace galvix {
 
@@ -13,7 +14,9 @@ namespace galvix {
 // On failure a read returns nullopt and error() says what was wrong.
 class FieldReader {
   public:
-    explicit FieldReader(std::string_view content) : content_(content) {}
+    explicit FieldReader(std::string content) : content_(std::move(content)), view_(content_) {}
+    FieldReader(const FieldReader&) = delete;
+    FieldReader& operator=(const FieldReader&) = delete;
 
     std::optional<std::string> readText();
     std::optional<double> readNumber();
@@ -26,7 +29,8 @@ class FieldReader {
     void skipBlanks();
     bool atLineEnd() const;
 
-    std::string_view content_;
+    std::string content_;
+    std::string_view view_; // over content_
     std::size_t pos_ = 0;
     std::string error_;
 };
