@@ -1,0 +1,46 @@
+// The expression engine's pipeline: from a typed line to a result text.
+#pragma once
+
+#include "calc_state.h"
+#include "format_number.h"
+
+#include <string>
+#include <string_view>
+
+namespace molva {
+
+// Rewrites a typed line into the canonical text; `text` is overwritten with
+// the working text (the filtered line, then later stages). May set the mode to
+// Statistics or Quadratic.
+std::string NormaliseInput(CalcState& state, std::string& text);
+
+// Spells formulas out as sums of atomic weights and replaces :ans, :mem and :pi
+// by numbers. Repairs of letter case are written into `normalText`. Returns the
+// empty text with state.symbolError set when a symbol cannot be resolved.
+std::string ExpandFormulas(CalcState& state, std::string& normalText);
+
+// Computes an expanded text: a number in the evaluator's form, or a message.
+std::string Evaluate(CalcState& state, std::string_view text);
+
+// The result of applying a function or a factorial to an operand.
+struct FunctionResult {
+    double value = 0;
+    std::string message; // non-empty when the function failed
+
+    bool failed() const { return !message.empty(); }
+};
+
+// Applies the function of an operand such as ":sin30", ":sin:cos30" or "5!".
+FunctionResult ApplyFunction(CalcState& state, std::string_view operand);
+
+void SolveQuadratic(CalcState& state);
+void ComputeStatistics(CalcState& state);
+
+// Runs one calculation on state.inputText; results are left in the state.
+void RunCalculation(CalcState& state);
+
+// Runs one entered line: a "#" command line or a calculation.
+LineOutcome RunLine(CalcState& state, std::string_view line, FormatKind formatKind,
+                    std::string_view formatZeros);
+
+} // namespace molva

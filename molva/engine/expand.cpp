@@ -1,0 +1,172 @@
+// Formula expansion: element symbols become atomic weights, value tokens become
+// numbers, brackets become round, and a binary minus becomes "+-".
+#include "elements.h"
+#include "engine.h"
+#include "number_text.h"
+#include "text_chars.h"
+
+#include <optional>
+
+namespace molva {
+
+namespace {
+
+constexpr std::string_view kOneLetterSymbols = "BCFHIKNOPSUVWY";
+
+// Pass A: joiners between the symbols and groups of a formula, "*" before
+// counts, the value tokens replaced, and functions kept whole.
+std::string JoinFormulaParts(const CalcState& state, std::string_view s, bool& upperSeen) {
+    std::string out;
+    out.reserve(s.size() * 2);
+    bool inFormula = false;
+    bool afterToken = false;
+    const std::size_t n = s.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        char c = s[i];
+        char next = CharAt(s, i + 1);
+        const char last = out.empty() ? '\0' : out.back();
+        if (IsOneOf(c, "{["))
+            c = '(';
+        else if (IsOneOf(c, "}]"))
+            c = ')';
+        else if (IsOneOf(next, "{["))
+            next = '(';
+        else if (IsOneOf(next, "}]"))
+            next = ')';
+        upperSeen = upperSeen || IsUpper(c);
+        if (IsUpper(c) || c == '(')
+            inFormula = true;
+        if (IsOneOf(c, "^*/%+-"))
+            inFormula = false;
+
+        std::string_view joiner = "+";
+        std::string_view prefix;
+        if (inFormula) {
+            if (last == '\0' || IsOneOf(last, "(^*/%+-") || afterToken)
+                joiner = "";
+            const bool exponent = c == 'E' && !(IsLower(next) || next == '\0');
+            if (IsUpper(c) && !exponent)
+                prefix = joiner;
+            if (IsDigit(c) && !(IsDigit(last) || IsOneOf(last, "E,.(")) && !afterToken)
+                prefix = "*";
+            if (c == '(' && !(last == '>' || last == '<' || afterToken))
+                prefix = joiner;
+        }
+        if (c == '-') {
+            const bool binary = last != '\0' && !IsOneOf(last, "^/*%+-(E") && !afterToken;
+            if (binary)
+                out += IsOneOf(next, "(:") ? "+-1*" : "+-";
+            else
+                out += (IsOneOf(next, "(:") || next == '\0') ? "-1*" : "-";
+            afterToken = false;
+            continue;
+        }
+        afterToken = false;
+        out += prefix;
+        if (c != ':') {
+            out += c;
+            continue;
+        }
+        const std::string_view rest = s.substr(i);
+        if (rest.starts_with(":ans")) {
+            out += state.prevResultText;
+            i += 3;
+        } else if (rest.starts_with(":mem")) {
+            AppendPlainText(out, state.memory, state.decimalSeparator);
+            i += 3;
+        } else if (rest.starts_with(":pi")) {
+            out += "3";
+            out += state.decimalSeparator;
+            out += "14159265358979";
+            i += 2;
+        } else {
+            afterToken = true;
+            std::size_t end = i + 1;
+            while (end < n && !IsOneOf(s[end], "-([") && !IsDigit(s[end]))
+                ++end;
+            if (end == n)
+                end = std::max(n - 1, i + 1);
+            out.append(s.substr(i, end - i));
+            i = end - 1;
+        }
+    }
+    return out;
+}
+
+// Pass B: every symbol replaced by its weight; the failed symbol when one is unknown.
+std::optional<std::string> ReplaceSymbols(CalcState& state, std::string_view t,
+                                          std::string& result) {
+    result.clear();
+    result.reserve(t.size() * 4);
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        const char c = t[k];
+        if (!IsUpper(c)) {
+            result += c;
+            continue;
+        }
+        std::string_view symbol = t.substr(k, 1);
+        if (IsLower(CharAt(t, k + 1))) {
+            symbol = t.substr(k, 2);
+            ++k;
+        } else if (c == 'E') {
+            result += c;
+            continue;
+        }
+        const double weight = ElementWeight(symbol, state);
+        if (weight == 0.0)
+            return std::string(symbol);
+        AppendPlainText(result, weight, state.decimalSeparator);
+    }
+    return std::nullopt;
+}
+
+// Repairs the letter case around a failed symbol in normalText; the 0-based
+// position of the repair, or nullopt when nothing can be repaired.
+std::optional<std::size_t> RepairSymbol(std::string& normalText, const std::string& symbol) {
+    const std::size_t p = normalText.find(symbol);
+    if (p == std::string::npos)
+        return std::nullopt;
+    if (p + 1 >= normalText.size() || symbol.size() == 2) {
+        if (!IsOneOf(symbol.front(), kOneLetterSymbols))
+            return std::nullopt;
+        for (std::size_t k = p; k < p + 2 && k < normalText.size(); ++k)
+            normalText[k] = ToUpper(normalText[k]);
+        return p;
+    }
+    normalText[p + 1] = ToLower(normalText[p + 1]);
+    return p;
+}
+
+} // namespace
+
+std::string ExpandFormulas(CalcState& state, std::string& normalText) {
+    constexpr long kGivenUp = -1;
+    long guard = 0;
+    const std::size_t maxAttempts = 2 * normalText.size() + 16;
+    std::string expanded;
+    for (std::size_t attempt = 0; attempt < maxAttempts; ++attempt) {
+        state.decimals = 10;
+        bool upperSeen = false;
+        std::string joined = JoinFormulaParts(state, normalText, upperSeen);
+        if (!upperSeen)
+            return joined;
+        const auto failed = ReplaceSymbols(state, joined, expanded);
+        if (!failed)
+            return expanded;
+        state.badSymbol = *failed;
+        state.symbolError = true;
+        const auto repaired = RepairSymbol(normalText, *failed);
+        if (!repaired)
+            return {};
+        state.symbolError = false;
+        const long p = static_cast<long>(*repaired) + 1;
+        if (guard != p && guard == kGivenUp)
+            break;
+        guard = guard != p ? p : kGivenUp;
+        normalText = NormaliseInput(state, normalText);
+    }
+    state.symbolError = true;
+    return {};
+}
+
+} // namespace molva

@@ -1,0 +1,42 @@
+// Number texts of the engine: the numeric test and conversion, the plain text of
+// a double and the evaluator's own scientific form.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace molva {
+
+// "Numeric": blanks around; an optional sign; digits with at most one decimal
+// separator (thousands separators allowed between digits of the integer part);
+// then optionally at most one space, "E" or "e", an optional sign and digits.
+bool IsNumeric(std::string_view text, char decimalSeparator);
+
+// The value of a numeric text; nullopt when it is not numeric. Throws
+// CalcFailure(Overflow) when the value is beyond the double range.
+std::optional<double> ParseNumber(std::string_view text, char decimalSeparator);
+
+// The conversion of a text to a number: throws CalcFailure(TypeMismatch) when
+// the text is not numeric, CalcFailure(Overflow) when it is too large.
+double ToNumber(std::string_view text, char decimalSeparator);
+
+// Throws CalcFailure(Overflow) for an infinity and CalcFailure(InvalidCall)
+// for a result that is not a number; returns the value otherwise.
+double CheckedResult(double value);
+
+// The plain text of a double: at most 15 significant digits, no trailing zeros,
+// exponent form ("1E-05", "1E+15") below 1e-4 or from 1e15 on, negative zero "0".
+std::string PlainText(double value, char decimalSeparator);
+
+// Appends the plain text of a double to `out`.
+void AppendPlainText(std::string& out, double value, char decimalSeparator);
+
+// The evaluator's form "#0.000000000000e-000": 1.596096000000e002, 3.000000000000e-001.
+std::string EvaluatorForm(double value, char decimalSeparator);
+
+// The value of the leading number of a text after leading blanks (sign, digits,
+// period, exponent), 0 when there is none: the decimal count after "#sci".
+double LeadingValue(std::string_view text);
+
+} // namespace molva

@@ -1,0 +1,25 @@
+// Text of task and list files, and the batch run over a task text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace molva {
+
+// The bytes of a task file as UTF-8: kept as they are when they are valid
+// UTF-8, otherwise read as Windows-1252.
+std::string DecodeTaskText(std::string_view bytes);
+
+// The lines of a text; lines end with CR LF or LF, and a last line without an
+// end is read.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+// One list line: the history text, then " = " and the result line when there is one.
+std::string ListLine(std::string_view historyText, std::string_view resultLine);
+
+// Runs every non-empty line of a task text from the calculator's start state and
+// returns one list line per run line, each ended by "\n".
+std::string RunBatch(std::string_view bytes, char decimalSeparator);
+
+} // namespace molva

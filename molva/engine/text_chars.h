@@ -1,0 +1,34 @@
+// Character classes of the engine's canonical texts (plain ASCII).
+#pragma once
+
+#include <string_view>
+
+namespace molva {
+
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+inline bool IsUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+inline bool IsLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+inline char ToUpper(char c) {
+    return IsLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline char ToLower(char c) {
+    return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// True when c is one of `set`; the end-of-text marker '\0' is in no set.
+inline bool IsOneOf(char c, std::string_view set) {
+    return c != '\0' && set.find(c) != std::string_view::npos;
+}
+
+// The character at a 0-based index, or '\0' beyond either end.
+inline char CharAt(std::string_view text, std::size_t index) {
+    return index < text.size() ? text[index] : '\0';
+}
+
+} // namespace molva
