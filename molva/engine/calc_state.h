@@ -45,6 +45,12 @@ struct CalcState {
     std::mt19937_64 random{std::random_device{}()};
 };
 
+// Result text number k of the quadratic or statistics mode; empty when there is none.
+inline const std::string& ResultLine(const CalcState& state, std::size_t k) {
+    static const std::string none;
+    return k < state.resultLines.size() ? state.resultLines[k] : none;
+}
+
 // The decimal separator of a locale whose text for one half is `halfText`:
 // "." when that text contains ".", otherwise ",".
 inline char DecimalSeparatorFor(const std::string& halfText) {

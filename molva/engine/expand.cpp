@@ -112,10 +112,11 @@ std::optional<std::string> ReplaceSymbols(CalcState& state, std::string_view t,
             result += c;
             continue;
         }
-        const double weight = ElementWeight(symbol, state);
-        if (weight == 0.0)
+        const Element* element = FindElement(symbol, state);
+        if (!element)
             return std::string(symbol);
-        AppendPlainText(result, weight, state.decimalSeparator);
+        for (const char digit : element->weightText)
+            result += digit == '.' ? state.decimalSeparator : digit;
     }
     return std::nullopt;
 }
@@ -163,7 +164,11 @@ std::string ExpandFormulas(CalcState& state, std::string& normalText) {
         if (guard != p && guard == kGivenUp)
             break;
         guard = guard != p ? p : kGivenUp;
+        // Re-normalising for a case repair must not switch the calculation's
+        // mode: the expression path is already chosen.
+        const CalcMode mode = state.mode;
         normalText = NormaliseInput(state, normalText);
+        state.mode = mode;
     }
     state.symbolError = true;
     return {};

@@ -5,6 +5,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 namespace molva {
 
@@ -131,6 +133,114 @@ std::string_view ToChars(std::array<char, 400>& buffer, double value, std::chars
     return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
 }
 
+// The shortest decimal digits that read back as the value, and the decimal
+// exponent of the first digit: 18.01528 gives "1801528" and 1.
+struct ShortestDigits {
+    std::array<char, 32> digits{};
+    std::size_t count = 0;
+    int exponent = 0;
+    bool negative = false;
+};
+
+constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Fast path for values with few decimals: the first k for which value * 10^k
+// rounds to a whole number r with r / 10^k == value. Both r and 10^k are exact
+// doubles, so the division is correctly rounded and the decimal r / 10^k reads
+// back as the value.
+bool FewDecimals(double value, ShortestDigits& out) {
+    constexpr double kExactIntegers = 9007199254740992.0; // 2^53
+    const double magnitude = std::fabs(value);
+    for (std::size_t k = 0; k < kPowersOfTen.size(); ++k) {
+        const double scaled = magnitude * kPowersOfTen[k];
+        if (scaled >= kExactIntegers)
+            return false;
+        const double whole = std::nearbyint(scaled);
+        if (whole / kPowersOfTen[k] != magnitude || whole == 0)
+            continue;
+        const auto end = std::to_chars(out.digits.data(), out.digits.data() + out.digits.size(),
+                                       static_cast<std::int64_t>(whole))
+                             .ptr;
+        auto length = static_cast<std::size_t>(end - out.digits.data());
+        out.exponent = static_cast<int>(length) - 1 - static_cast<int>(k);
+        while (length > 1 && out.digits[length - 1] == '0')
+            --length;
+        out.count = length;
+        out.negative = value < 0;
+        return true;
+    }
+    return false;
+}
+
+ShortestDigits Shortest(double value) {
+    ShortestDigits fast;
+    if (FewDecimals(value, fast))
+        return fast;
+    std::array<char, 64> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::scientific)
+                         .ptr;
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    ShortestDigits out;
+    std::size_t k = 0;
+    if (text[k] == '-') {
+        out.negative = true;
+        ++k;
+    }
+    for (; k < text.size() && text[k] != 'e'; ++k) {
+        if (text[k] != '.')
+            out.digits[out.count++] = text[k];
+    }
+    std::from_chars(text.data() + k + 1 + (text[k + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    out.exponent);
+    return out;
+}
+
+void AppendExponent(std::string& out, int exponent, std::size_t minimumDigits) {
+    std::array<char, 8> digits{};
+    const auto end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), std::abs(exponent)).ptr;
+    const auto length = static_cast<std::size_t>(end - digits.data());
+    for (std::size_t pad = length; pad < minimumDigits; ++pad)
+        out += '0';
+    out.append(digits.data(), length);
+}
+
+// The general format from digits that need no rounding at 15 significant digits.
+void AppendGeneral(std::string& out, const ShortestDigits& d, char decimalSeparator) {
+    const std::string_view digits(d.digits.data(), d.count);
+    if (d.negative)
+        out += '-';
+    if (d.exponent < -4 || d.exponent >= 15) {
+        out += digits.front();
+        if (digits.size() > 1) {
+            out += decimalSeparator;
+            out.append(digits.substr(1));
+        }
+        out += d.exponent < 0 ? "E-" : "E+";
+        AppendExponent(out, d.exponent, 2);
+        return;
+    }
+    if (d.exponent < 0) {
+        out += '0';
+        out += decimalSeparator;
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out.append(digits);
+        return;
+    }
+    const auto integerDigits = static_cast<std::size_t>(d.exponent) + 1;
+    if (digits.size() <= integerDigits) {
+        out.append(digits);
+        out.append(integerDigits - digits.size(), '0');
+        return;
+    }
+    out.append(digits.substr(0, integerDigits));
+    out += decimalSeparator;
+    out.append(digits.substr(integerDigits));
+}
+
 } // namespace
 
 bool IsNumeric(std::string_view text, char decimalSeparator) {
@@ -138,7 +248,26 @@ bool IsNumeric(std::string_view text, char decimalSeparator) {
     return Scan(text, decimalSeparator, clean);
 }
 
+// The common case of a number the engine wrote itself ("-12.5", "1E-05") with
+// a period as separator: std::from_chars reads it whole.
+std::optional<double> ParsePlainNumber(std::string_view text) {
+    if (text.empty())
+        return std::nullopt;
+    const char first = text.front() == '-' && text.size() > 1 ? text[1] : text.front();
+    if (!(first >= '0' && first <= '9'))
+        return std::nullopt;
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
 std::optional<double> ParseNumber(std::string_view text, char decimalSeparator) {
+    if (decimalSeparator == '.') {
+        if (const auto plain = ParsePlainNumber(text))
+            return plain;
+    }
     CleanNumber clean;
     if (!Scan(text, decimalSeparator, clean))
         return std::nullopt;
@@ -173,6 +302,11 @@ void AppendPlainText(std::string& out, double value, char decimalSeparator) {
         out += '0';
         return;
     }
+    const ShortestDigits shortest = Shortest(value);
+    if (shortest.count <= 15) {
+        AppendGeneral(out, shortest, decimalSeparator);
+        return;
+    }
     std::array<char, 400> buffer{};
     const std::string_view text = ToChars(buffer, value, std::chars_format::general, 15);
     for (const char c : text)
@@ -186,6 +320,19 @@ std::string PlainText(double value, char decimalSeparator) {
 }
 
 std::string EvaluatorForm(double value, char decimalSeparator) {
+    const ShortestDigits shortest = Shortest(value);
+    if (shortest.count <= 13) {
+        std::string out;
+        if (shortest.negative)
+            out += '-';
+        out += shortest.digits[0];
+        out += decimalSeparator;
+        out.append(shortest.digits.data() + 1, shortest.count - 1);
+        out.append(13 - shortest.count, '0');
+        out += shortest.exponent < 0 ? "e-" : "e";
+        AppendExponent(out, shortest.exponent, 3);
+        return out;
+    }
     std::array<char, 400> buffer{};
     const std::string_view text = ToChars(buffer, value, std::chars_format::scientific, 12);
     const std::size_t e = text.find('e');

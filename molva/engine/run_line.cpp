@@ -95,16 +95,16 @@ LineOutcome RunCommand(CalcState& state, std::string_view line) {
 }
 
 std::string StatisticsLine(const CalcState& state, FormatKind kind, std::string_view zeros) {
-    auto shown = [&](int k) {
-        return FormatNumber(state.resultLines[k], kind, zeros, state.groupThousands, state);
+    auto shown = [&](std::size_t k) {
+        return FormatNumber(ResultLine(state, k), kind, zeros, state.groupThousands, state);
     };
     return shown(0) + "; n = " + std::to_string(state.statCount) + "; s = " + shown(2) +
            "; Mean = " + shown(1);
 }
 
 std::string RootsLine(const CalcState& state, FormatKind kind, std::string_view zeros) {
-    auto shown = [&](int k) {
-        return FormatNumber(state.resultLines[k], kind, zeros, state.groupThousands, state);
+    auto shown = [&](std::size_t k) {
+        return FormatNumber(ResultLine(state, k), kind, zeros, state.groupThousands, state);
     };
     return "x1 = " + shown(0) + "; x2 = " + shown(1);
 }

@@ -60,12 +60,12 @@ void CalcSession::PokaziRezultat() {
     const int mode = std::abs(static_cast<int>(state_.mode));
     auto& rezultat = display_.rezultat;
     if (mode == 1) {
-        rezultat[0] = Shown(state_.resultLines.at(1));
-        rezultat[1] = Shown(state_.resultLines.at(0));
-        rezultat[2] = Shown(state_.resultLines.at(2));
+        rezultat[0] = Shown(ResultLine(state_, 1));
+        rezultat[1] = Shown(ResultLine(state_, 0));
+        rezultat[2] = Shown(ResultLine(state_, 2));
     } else if (mode == 2) {
-        rezultat[1] = Shown(state_.resultLines.at(0));
-        rezultat[0] = Shown(state_.resultLines.at(1));
+        rezultat[1] = Shown(ResultLine(state_, 0));
+        rezultat[0] = Shown(ResultLine(state_, 1));
     } else {
         rezultat[1] = Shown(state_.prevResultText);
         const bool keepPrecision = formatKind_ == FormatKind::Automatic && state_.additiveOnly;

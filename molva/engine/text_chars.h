@@ -23,7 +23,13 @@ inline char ToLower(char c) {
 
 // True when c is one of `set`; the end-of-text marker '\0' is in no set.
 inline bool IsOneOf(char c, std::string_view set) {
-    return c != '\0' && set.find(c) != std::string_view::npos;
+    if (c == '\0')
+        return false;
+    for (const char member : set) {
+        if (member == c)
+            return true;
+    }
+    return false;
 }
 
 // The character at a 0-based index, or '\0' beyond either end.

@@ -257,6 +257,17 @@ TEST(SessionTest, UnknownSymbolIsSelectedInTheInputLine) {
     EXPECT_EQ(entry.selectionLength, 2u);
 }
 
+// Found by the fuzzer: a case repair re-normalised "X(^2" into a quadratic
+// while the expression path was already running.
+TEST(BadInputTest, CaseRepairDoesNotSwitchToQuadratic) {
+    CalcSession session;
+    session.Enter("2");
+    const Entry entry = session.Enter("4-x^6Ax(^2");
+    EXPECT_EQ(entry.historyText.find("x1"), std::string::npos);
+    EXPECT_EQ(session.state().mode, CalcMode::Expression);
+    EXPECT_FALSE(session.Enter("4-x^2sssssss{s' s{s'Og ").resultLine.empty());
+}
+
 // Any line gives a history text and a result line: never a crash or a hang.
 TEST(BadInputTest, HostileLinesEndWithAResult) {
     CalcSession session;

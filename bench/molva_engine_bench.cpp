@@ -1,0 +1,50 @@
+// Speed of Molva's line path: a mix of typical lines, and one long line.
+#include "engine/session.h"
+
+#include <array>
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+constexpr std::array<const char*, 16> kTypicalLines = {
+    "2H2O+NaCl", "K2Cr2O7",        "Fe2(SO4)3", "C12H22O11",    "#deg",        "sin30+cos60",
+    "sqrt2*3",   "sum(1+2+3+4+5)", "x^2-5x+6",  "2x^2+3x+1",    "log100/ln10", "1/0",
+    "Z",         "CuSO4*5H2O",     "#rad",      "(1+2)*3^2-4/5"};
+
+void BM_RunLineMix(benchmark::State& state) {
+    molva::CalcSession session;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        auto entry = session.Enter(kTypicalLines[next]);
+        benchmark::DoNotOptimize(entry);
+        next = (next + 1) % kTypicalLines.size();
+    }
+}
+BENCHMARK(BM_RunLineMix);
+
+void BM_FormulaWeight(benchmark::State& state) {
+    molva::CalcSession session;
+    for (auto _ : state) {
+        auto entry = session.Enter("Fe2(SO4)3");
+        benchmark::DoNotOptimize(entry);
+    }
+}
+BENCHMARK(BM_FormulaWeight);
+
+void BM_LongLine(benchmark::State& state) {
+    std::string line;
+    while (line.size() < 10000)
+        line += "H2O+1.5*2-";
+    line += "1";
+    molva::CalcSession session;
+    for (auto _ : state) {
+        auto entry = session.Enter(line);
+        benchmark::DoNotOptimize(entry);
+    }
+}
+BENCHMARK(BM_LongLine)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
