@@ -5,5 +5,5 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-"$top/build"}
 shift || true
-cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 cmake --build "$build_dir"

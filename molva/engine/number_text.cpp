@@ -158,6 +158,11 @@ bool FewDecimals(double value, ShortestDigits& out) {
         if (scaled >= kExactIntegers)
             return false;
         const double whole = std::nearbyint(scaled);
+        // The product is within an ulp of the true scaled value, far below a
+        // quarter for values under 2^50: a larger gap rules this k out cheaply.
+        constexpr double kCheapTestLimit = 1125899906842624.0; // 2^50
+        if (scaled < kCheapTestLimit && std::fabs(scaled - whole) > 0.25)
+            continue;
         if (whole / kPowersOfTen[k] != magnitude || whole == 0)
             continue;
         const auto end = std::to_chars(out.digits.data(), out.digits.data() + out.digits.size(),
@@ -248,12 +253,40 @@ bool IsNumeric(std::string_view text, char decimalSeparator) {
     return Scan(text, decimalSeparator, clean);
 }
 
+namespace {
+
 // The common case of a number the engine wrote itself ("-12.5", "1E-05") with
-// a period as separator: std::from_chars reads it whole.
+// a period as separator. Up to 15 digits without an exponent are read as a
+// whole number divided by a power of ten: both are exact doubles, so the one
+// division rounds correctly. Anything else goes to std::from_chars.
 std::optional<double> ParsePlainNumber(std::string_view text) {
     if (text.empty())
         return std::nullopt;
-    const char first = text.front() == '-' && text.size() > 1 ? text[1] : text.front();
+    const bool negative = text.front() == '-';
+    std::size_t pos = negative ? 1 : 0;
+    std::int64_t mantissa = 0;
+    std::size_t digits = 0;
+    std::size_t decimals = 0;
+    bool point = false;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c >= '0' && c <= '9') {
+            mantissa = mantissa * 10 + (c - '0');
+            ++digits;
+            decimals += point ? 1 : 0;
+            if (digits > 15)
+                break;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (pos == text.size() && digits > 0) {
+        const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+        return negative ? -value : value;
+    }
+    const char first = negative && text.size() > 1 ? text[1] : text.front();
     if (!(first >= '0' && first <= '9'))
         return std::nullopt;
     double value = 0;
@@ -262,6 +295,8 @@ std::optional<double> ParsePlainNumber(std::string_view text) {
         return std::nullopt;
     return value;
 }
+
+} // namespace
 
 std::optional<double> ParseNumber(std::string_view text, char decimalSeparator) {
     if (decimalSeparator == '.') {

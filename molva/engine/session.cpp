@@ -147,6 +147,16 @@ Entry CalcSession::EnterCommand(std::string_view line) {
     return entry;
 }
 
+// lblUnosFormule(k) shows a canonical text with its expanded text as tool tip.
+void CalcSession::SetInputLabel(std::size_t k, const std::string& normal,
+                                const std::string& expanded) {
+    display_.unosFormule[k] = normal;
+    std::string& tip = display_.unosFormuleTip[k];
+    tip.assign(" ");
+    tip += expanded;
+    tip += ' ';
+}
+
 Entry CalcSession::EnterCalculation(std::string_view line) {
     const LineOutcome outcome = RunLine(state_, line, formatKind_, formatZeros());
     Entry entry;
@@ -189,10 +199,8 @@ Entry CalcSession::EnterCalculation(std::string_view line) {
         entry.historyText = state_.normalText;
         entry.resultLine = rezultat[0];
     }
-    display_.unosFormule[1] = state_.prevNormalText;
-    display_.unosFormuleTip[1] = " " + state_.prevExpandedText + " ";
-    display_.unosFormule[0] = state_.normalText;
-    display_.unosFormuleTip[0] = " " + state_.expandedText + " ";
+    SetInputLabel(1, state_.prevNormalText, state_.prevExpandedText);
+    SetInputLabel(0, state_.normalText, state_.expandedText);
     if (outcome.symbolErrorShown) {
         entry.inputLine = state_.normalText;
         const std::size_t at = entry.inputLine.find(state_.badSymbol);

@@ -63,6 +63,7 @@ class CalcSession {
     Entry EnterCommand(std::string_view line);
     Entry EnterCalculation(std::string_view line);
     void ApplyDecimalPlaces(int places);
+    void SetInputLabel(std::size_t k, const std::string& normal, const std::string& expanded);
     std::string Shown(std::string_view value) const;
 
     CalcState state_;

@@ -3,8 +3,12 @@
 #include "engine/format_number.h"
 #include "engine/number_text.h"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace molva {
 namespace {
@@ -65,6 +69,34 @@ TEST(PlainTextTest, WritesFifteenSignificantDigits) {
     EXPECT_EQ(PlainText(0.5, ','), "0,5");
     EXPECT_EQ(PlainText(-0.0, '.'), "0");
     EXPECT_EQ(PlainText(1.0 / 3, '.'), "0.333333333333333");
+}
+
+// The fast paths of the number texts against the C library's own conversions,
+// over short decimals (the common case) and arbitrary doubles.
+TEST(PlainTextTest, AgreesWithPrintfOnManyValues) {
+    std::mt19937_64 random(12345);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    std::uniform_int_distribution<long long> mantissa(-99999999, 99999999);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    for (int i = 0; i < 200000; ++i) {
+        const double value = i % 2 == 0 ? static_cast<double>(mantissa(random)) *
+                                              std::pow(10.0, exponent(random) / 3)
+                                        : unit(random) * std::pow(10.0, exponent(random) * 10);
+        if (value == 0)
+            continue;
+        std::array<char, 64> general{}, scientific{};
+        std::snprintf(general.data(), general.size(), "%.15G", value);
+        std::snprintf(scientific.data(), scientific.size(), "%.12e", value);
+        ASSERT_EQ(PlainText(value, '.'), general.data()) << value;
+        std::string expected = scientific.data();
+        const std::size_t e = expected.find('e');
+        std::string exponentDigits = expected.substr(e + 2);
+        while (exponentDigits.size() < 3)
+            exponentDigits.insert(0, "0");
+        expected = expected.substr(0, e + 1) + (expected[e + 1] == '-' ? "-" : "") + exponentDigits;
+        ASSERT_EQ(EvaluatorForm(value, '.'), expected) << value;
+        ASSERT_EQ(ToNumber(general.data(), '.'), std::strtod(general.data(), nullptr)) << value;
+    }
 }
 
 TEST(EvaluatorFormTest, TwelveDecimalsAndThreeExponentDigits) {
