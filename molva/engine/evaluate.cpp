@@ -1,7 +1,7 @@
 // The arithmetic evaluator: innermost brackets first, operators by kind in the
 // order ^ / * % +, each kind from left to right, results spliced back as text.
 #include "engine.h"
-#include "failure.h"
+#include "messages.h"
 #include "number_text.h"
 #include "text_chars.h"
 
@@ -10,12 +10,6 @@
 namespace molva {
 
 namespace {
-
-constexpr const char* kMissingRight = "Missing right bracket ')' !";
-constexpr const char* kMissingLeft = "Missing left bracket '(' !";
-constexpr const char* kSyntaxError = "Syntax error!";
-constexpr const char* kDivideByZero = "Cannot divide by zero!";
-constexpr const char* kRootOfNegative = "Root of a negative number!";
 
 // A "+" counts as an addition unless it follows "E" (the sign of an exponent).
 bool IsAdditionAt(std::string_view text, std::size_t k) {

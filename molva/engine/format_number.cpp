@@ -1,6 +1,6 @@
 #include "format_number.h"
 
-#include "failure.h"
+#include "messages.h"
 #include "number_text.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Functions of one argument, factorials, and the angle units of the
 // trigonometric functions.
 #include "engine.h"
-#include "failure.h"
+#include "messages.h"
 #include "number_text.h"
 #include "text_chars.h"
 
@@ -21,16 +21,6 @@ constexpr double kE = 2.71828182845905;
 constexpr double kThreePi = 9.42477796076937;
 constexpr double kTolerance = 1E-13;
 constexpr double kLargestFactorialArgument = 170;
-
-constexpr const char* kSyntaxError = "Syntax error!";
-constexpr const char* kInfinite = "<Infinite number>";
-constexpr const char* kArgumentRange = "Argument must be from -1 to 1";
-constexpr const char* kLogOfNegative = "Log of a negative number!";
-constexpr const char* kLogOfZero = "Logarithm of a zero!";
-constexpr const char* kRootOfNegative = "Root of a negative number!";
-constexpr const char* kTooLarge = "Result is too large!";
-constexpr const char* kNegativeFactorial = "Error - negative number!";
-constexpr const char* kNoValidData = "No valid data!";
 
 FunctionResult Value(double value) {
     return {CheckedResult(value), {}};

@@ -1,6 +1,6 @@
 // Input normalisation: the typed line becomes the canonical expression text.
 #include "engine.h"
-#include "failure.h"
+#include "messages.h"
 #include "number_text.h"
 #include "text_chars.h"
 

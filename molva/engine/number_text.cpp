@@ -1,6 +1,7 @@
 #include "number_text.h"
 
-#include "failure.h"
+#include "messages.h"
+#include "text_chars.h"
 
 #include <array>
 #include <charconv>
@@ -11,21 +12,6 @@
 namespace molva {
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 char ThousandsSeparatorFor(char decimalSeparator) {
     return decimalSeparator == '.' ? ',' : '.';

@@ -1,6 +1,6 @@
 // The engine's front door: one entered line, a command or a calculation.
 #include "engine.h"
-#include "failure.h"
+#include "messages.h"
 #include "number_text.h"
 #include "text_chars.h"
 

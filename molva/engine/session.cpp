@@ -1,9 +1,10 @@
 #include "session.h"
 
 #include "engine.h"
-#include "failure.h"
 #include "format_number.h"
+#include "messages.h"
 #include "number_text.h"
+#include "text_chars.h"
 
 #include <cmath>
 
@@ -12,14 +13,6 @@ namespace molva {
 namespace {
 
 constexpr int kMaxDecimalPlaces = 12;
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::optional<double> NumericValue(const CalcState& state, std::string_view text) {
     try {

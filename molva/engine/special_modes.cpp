@@ -1,6 +1,6 @@
 // The quadratic and statistics modes: coefficients and data are plain numbers.
 #include "engine.h"
-#include "failure.h"
+#include "messages.h"
 #include "number_text.h"
 #include "text_chars.h"
 
@@ -10,12 +10,6 @@
 namespace molva {
 
 namespace {
-
-constexpr const char* kNoA = "Error: a = 0";
-constexpr const char* kComplex = "Complex number";
-constexpr const char* kOnlyPlusSeparates = "Only + sign separate data!";
-constexpr const char* kOnlyPlusDiffers = "Only + sign differences data !";
-constexpr const char* kNoData = "No data for calculate!";
 
 // The text of a coefficient: "1" appended when it is not numeric, so that an
 // empty coefficient is 1 and a lone "-" is -1.

@@ -32,6 +32,19 @@ inline bool IsOneOf(char c, std::string_view set) {
     return false;
 }
 
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The text without leading and trailing blanks (spaces and tabs).
+inline std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 // The character at a 0-based index, or '\0' beyond either end.
 inline char CharAt(std::string_view text, std::size_t index) {
     return index < text.size() ? text[index] : '\0';

@@ -1,6 +1,6 @@
 #include "engine/calc_state.h"
-#include "engine/failure.h"
 #include "engine/format_number.h"
+#include "engine/messages.h"
 #include "engine/number_text.h"
 
 #include <array>
