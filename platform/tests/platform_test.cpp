@@ -1,0 +1,59 @@
+#include "platform/chem_text.h"
+#include "platform/qt_services.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void chemBytesRoundTripThroughTheCodec() {
+        std::string all;
+        for (int byte = 1; byte < 256; ++byte)
+            all += static_cast<char>(byte);
+        const QString decoded = platform::DecodeCp1252(all);
+        QCOMPARE(decoded.size(), 255);
+        QCOMPARE(platform::EncodeCp1252(decoded), all);
+        QCOMPARE(decoded.at(140 - 1).unicode(), char16_t(0x0152));
+        QCOMPARE(decoded.at(141 - 1).unicode(), char16_t(0x008D));
+        QCOMPARE(decoded.at(183 - 1).unicode(), char16_t(0x00B7));
+        QCOMPARE(platform::EncodeCp1252(QString::fromUtf16(u"\u4E2D")), std::string("?"));
+    }
+
+    void settingsStoreWritesIniTextAndReadsDefaults() {
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        platform::QtSettingsStore store("Galvix3Test");
+        QCOMPARE(store.read("Options", "color", "16777215"), QString("16777215"));
+        store.write("Options", "color", " 12632256");
+        store.write("Applications", "App 1", "Calculator");
+        QCOMPARE(store.read("Options", "color", "16777215"), QString(" 12632256"));
+        QCOMPARE(store.read("Applications", "App 1", ""), QString("Calculator"));
+    }
+
+    void pdfJobWritesAFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.pdf");
+        auto job = platform::MakePdfPrintJob(path);
+        QVERIFY(job->setFont("DejaVu Sans", 10));
+        QVERIFY(job->preparePage());
+        QVERIFY(job->printText("Line one\r\nLine two\r\n"));
+        QVERIFY(job->end());
+        QVERIFY(QFileInfo(path).size() > 0);
+    }
+
+    void programStarterRefusesPathsThatAreNoPrograms() {
+        platform::QtProgramStarter starter;
+        QCOMPARE(starter.start(""), platform::StartResult::InvalidPath);
+        QCOMPARE(starter.start("/no/such/program"), platform::StartResult::InvalidPath);
+        QCOMPARE(starter.start("/tmp"), platform::StartResult::InvalidPath);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "platform_test.moc"
