@@ -1,0 +1,376 @@
+// Form1: the main screen, with the oxidation and reduction lists, Calculate,
+// the arrangements, Find Next and the menus that reach every other window.
+#include "form1.h"
+
+#include "appearance.h"
+#include "chem_output.h"
+#include "core/cell_reaction.h"
+#include "core/find_text.h"
+#include "core/number_text.h"
+#include "form10.h"
+#include "form11.h"
+#include "form14.h"
+#include "form2.h"
+#include "form6.h"
+#include "form9.h"
+#include "galvix_context.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace galvix::ui {
+
+namespace {
+
+constexpr int kApplicationSlots = 20;
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QListWidget* ChemList(QWidget* parent, const char* name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    UseChemFont(list);
+    return list;
+}
+
+void AddItems(QListWidget* list, const std::vector<std::string>& texts) {
+    list->setUpdatesEnabled(false);
+    list->clear();
+    for (const std::string& text : texts) {
+        auto* item = new QListWidgetItem(ChemDisplay(text));
+        item->setData(Qt::UserRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+        list->addItem(item);
+    }
+    list->setUpdatesEnabled(true);
+}
+
+} // namespace
+
+Form1::Form1(GalvixContext& context) : context_(context) {
+    setObjectName("Form1");
+    setWindowTitle("Galvix -- Main Screen");
+    createControls();
+    createMenus();
+    context_.registerWindow(this);
+}
+
+std::string Form1::ItemBytes(const QListWidgetItem* item) {
+    const QByteArray bytes = item->data(Qt::UserRole).toByteArray();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void Form1::createControls() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(NamedLabel(central, "Label1",
+                                 "Please select one oxidation and one reduction half reaction:"));
+    auto* frame = new QGroupBox("Selection", central);
+    frame->setObjectName("Frame1");
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(NamedLabel(frame, "Label2", "OXIDATION"), 0, 0, Qt::AlignHCenter);
+    grid->addWidget(NamedLabel(frame, "Label3", "REDUCTION"), 0, 2, Qt::AlignHCenter);
+    list1_ = ChemList(frame, "List1");
+    list2_ = ChemList(frame, "List2");
+    grid->addWidget(list1_, 1, 0);
+    grid->addWidget(list2_, 1, 2);
+    command3_ = NamedButton(frame, "Command3", "Jump");
+    command1_ = NamedButton(frame, "Command1", "Calculate");
+    command2_ = NamedButton(frame, "Command2", "Jump");
+    grid->addWidget(command3_, 2, 0);
+    grid->addWidget(command1_, 2, 1);
+    grid->addWidget(command2_, 2, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+    layout->addWidget(frame, 1);
+    setCentralWidget(central);
+
+    connect(command1_, &QPushButton::clicked, this, &Form1::calculate);
+    connect(list1_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { showHalfReactionData(list1_, item); });
+    connect(list2_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { showHalfReactionData(list2_, item); });
+}
+
+void Form1::createMenus() {
+    auto addAction = [this](QMenu* menu, const char* name, const QString& text,
+                            const QKeySequence& key = {}) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        return action;
+    };
+    auto later = [](QAction* action) { action->setEnabled(false); };
+
+    QMenu* file = menuBar()->addMenu("&File");
+    later(addAction(file, "Save", "&Save", QKeySequence("Ctrl+S")));
+    later(addAction(file, "Open", "&Open", QKeySequence("Ctrl+O")));
+    file->addSeparator();
+    connect(addAction(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    later(addAction(edit, "copy", "&Copy", QKeySequence("Ctrl+C")));
+    later(addAction(edit, "print", "&Print", QKeySequence("Ctrl+P")));
+    edit->addSeparator();
+    later(addAction(edit, "find", "&Find", QKeySequence("Ctrl+F")));
+    connect(addAction(edit, "next", "Find &Next", QKeySequence(Qt::Key_F3)), &QAction::triggered,
+            this, &Form1::findNext);
+
+    QMenu* custom = menuBar()->addMenu("&Custom");
+    later(addAction(custom, "Reactions", "&Reactions"));
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    QMenu* arrangement = options->addMenu("&Arrangement");
+    arrangement->menuAction()->setObjectName("arr");
+    actions_.asce = addAction(arrangement, "asce", "&Ascending");
+    actions_.des = addAction(arrangement, "des", "&Descending");
+    actions_.alpha = addAction(arrangement, "alpha", "A&lphabetical");
+    for (QAction* action : {actions_.asce, actions_.des, actions_.alpha})
+        action->setCheckable(true);
+    actions_.alpha->setChecked(true);
+    connect(actions_.asce, &QAction::triggered, this,
+            [this] { rearrange(Arrangement::Ascending); });
+    connect(actions_.des, &QAction::triggered, this,
+            [this] { rearrange(Arrangement::Descending); });
+    connect(actions_.alpha, &QAction::triggered, this,
+            [this] { rearrange(Arrangement::Alphabetical); });
+    connect(addAction(options, "customize", "&Customize"), &QAction::triggered, this,
+            [this] { context_.form10().exec(); });
+    connect(addAction(options, "tippppp", "Show &Tips"), &QAction::triggered, this,
+            [this] { context_.form9().exec(); });
+
+    QMenu* jump = menuBar()->addMenu("&Jump");
+    actions_.ox = addAction(jump, "ox", "&Oxidation");
+    actions_.red = addAction(jump, "red", "&Reduction");
+    setJumpEnabled(true);
+
+    QMenu* applications = menuBar()->addMenu("&Applications");
+    later(addAction(applications, "ara", "&Add/Remove Applications"));
+    createApplicationsMenu(applications);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    connect(addAction(help, "Instructions", "&Contents", QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, [this] { context_.services.help.showTopic(this, 1); });
+    connect(addAction(help, "index", "&Index"), &QAction::triggered, this,
+            [this] { context_.services.help.showIndex(this); });
+    connect(addAction(help, "About", "&About"), &QAction::triggered, this,
+            [this] { context_.form14().exec(); });
+    later(addAction(help, "sgsd", "&List of Elements", QKeySequence(Qt::Key_F8)));
+}
+
+void Form1::createApplicationsMenu(QMenu* menu) {
+    m_[0] = menu->addSeparator();
+    m_[0]->setObjectName("m(0)");
+    for (int i = 1; i <= kApplicationSlots; ++i) {
+        QAction* item = menu->addAction(QString());
+        item->setObjectName(QString("m(%1)").arg(i));
+        connect(item, &QAction::triggered, this, [this, i] { startApplication(i); });
+        m_[static_cast<std::size_t>(i)] = item;
+    }
+}
+
+void Form1::load() {
+    ApplyAppearance(this, ReadAppearance(context_.services.settings));
+    const platform::SettingsStore& settings = context_.services.settings;
+    for (int i = 1; i <= kApplicationSlots; ++i) {
+        QAction* item = m_[static_cast<std::size_t>(i)];
+        const QString number = " " + QString::number(i);
+        item->setText(settings.read("Applications", "App" + number, ""));
+        item->setData(settings.read("Applications", "Path" + number, ""));
+        item->setVisible(!item->text().isEmpty() && !item->data().toString().isEmpty());
+    }
+    if (const auto table = loadTable())
+        fillLists(MakeListItems(*table, Arrangement::Alphabetical));
+    scaleToScreen();
+}
+
+std::optional<HalfReactionTable> Form1::loadTable() {
+    TableLoad load = LoadTable(context_.dataDirectory);
+    if (!load.ok()) {
+        context_.fatal(QString::fromStdString(load.error));
+        return std::nullopt;
+    }
+    return std::move(load.table);
+}
+
+void Form1::fillLists(const ListItems& items) {
+    AddItems(list1_, items.oxidation);
+    AddItems(list2_, items.reduction);
+}
+
+void Form1::scaleToScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const double sx = available.width() / 640.0;
+    const double sy = available.height() / 480.0;
+    resize(QSize(qRound(640 * sx), qRound(480 * sy)).boundedTo(available.size()));
+    move(available.topLeft());
+}
+
+void Form1::calculate() {
+    if (list1_->currentRow() < 0 || list2_->currentRow() < 0 || !list1_->currentItem() ||
+        !list2_->currentItem() || !list1_->currentItem()->isSelected() ||
+        !list2_->currentItem()->isSelected()) {
+        context_.message(this, "You must select reactions from both lists!");
+        return;
+    }
+    const CalculateOutcome outcome =
+        Calculate(context_.dataDirectory, ItemBytes(list1_->currentItem()),
+                  ItemBytes(list2_->currentItem()), list1_->currentRow(), list2_->currentRow());
+    if (outcome.fault == CalculateFault::TableLoad ||
+        outcome.fault == CalculateFault::DivisorGuard) {
+        context_.fatal(QString::fromStdString(outcome.error));
+        return;
+    }
+    if (!outcome.ok()) {
+        context_.message(this, QString::fromStdString(outcome.error),
+                         platform::MessageIcon::Exclamation);
+        return;
+    }
+    context_.transferredElectrons = outcome.result.transferredElectrons;
+    Form2& form2 = context_.form2();
+    form2.fill(outcome.result);
+    hide();
+    form2.show();
+}
+
+void Form1::showHalfReactionData(QListWidget* list, QListWidgetItem* item) {
+    const auto table = loadTable();
+    if (!table || !item)
+        return;
+    const bool oxidation = list == list1_;
+    const std::string text = ItemBytes(item);
+    const auto found =
+        oxidation ? FindOxidationEntry(*table, text) : FindReductionEntry(*table, text);
+    const int entry = found ? *found : list->row(item) + 1;
+    if (entry < 1 || entry > table->count()) {
+        context_.message(this, "The selected half reaction is no longer in the table.",
+                         platform::MessageIcon::Exclamation);
+        return;
+    }
+    const HalfReactionEntry& row = (*table)[entry];
+    Form6& form6 = context_.form6();
+    if (oxidation)
+        form6.fill(row.oxidationText, "Oxidation", GeneralFormat(row.oxidationPotential) + " V",
+                   GeneralFormat(row.oxidationLogK));
+    else
+        form6.fill(row.reductionText, "Reduction", GeneralFormat(row.reductionPotential) + " V",
+                   GeneralFormat(row.reductionLogK));
+    context_.services.desktop.beep();
+    form6.exec();
+}
+
+void Form1::rearrange(Arrangement arrangement) {
+    if (rearranging_)
+        return;
+    rearranging_ = true;
+    if (arrangement == Arrangement::Alphabetical) {
+        if (const auto table = loadTable()) {
+            fillLists(MakeListItems(*table, Arrangement::Alphabetical));
+            arrangement_ = arrangement;
+            setJumpEnabled(true);
+        }
+        setArrangementChecks(arrangement_);
+        rearranging_ = false;
+        return;
+    }
+    Form11& progress = context_.form11();
+    progress.showProgress(0);
+    progress.show();
+    progress.repaint();
+    const auto table = loadTable();
+    std::optional<ListItems> sorted;
+    if (table) {
+        sorted = SortForArrangement(*table, arrangement, [&](int pass, int total) {
+            progress.showProgress(SortPercent(pass, total));
+            QCoreApplication::processEvents();
+            if (context_.sortCancelFlag == 1) {
+                context_.sortCancelFlag = 0;
+                return false;
+            }
+            return true;
+        });
+    }
+    if (sorted) {
+        fillLists(*sorted);
+        progress.hide();
+        context_.sortCancelFlag = 0;
+        arrangement_ = arrangement;
+        setJumpEnabled(false);
+    }
+    setArrangementChecks(arrangement_);
+    rearranging_ = false;
+}
+
+void Form1::setArrangementChecks(Arrangement arrangement) {
+    actions_.asce->setChecked(arrangement == Arrangement::Ascending);
+    actions_.des->setChecked(arrangement == Arrangement::Descending);
+    actions_.alpha->setChecked(arrangement == Arrangement::Alphabetical);
+}
+
+// The jump window comes with the look-up windows; until then the jump
+// controls stay disabled in every arrangement.
+void Form1::setJumpEnabled(bool enabled) {
+    constexpr bool kJumpWindowAvailable = false;
+    for (QWidget* button : {static_cast<QWidget*>(command2_), static_cast<QWidget*>(command3_)})
+        button->setEnabled(enabled && kJumpWindowAvailable);
+    actions_.ox->setEnabled(enabled && kJumpWindowAvailable);
+    actions_.red->setEnabled(enabled && kJumpWindowAvailable);
+}
+
+void Form1::findNext() {
+    QListWidget* list = context_.find.list == 'O' ? list1_ : list2_;
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(list->count()));
+    for (int row = 0; row < list->count(); ++row)
+        entries.push_back(ItemBytes(list->item(row)));
+    const int selected =
+        list->currentItem() && list->currentItem()->isSelected() ? list->currentRow() : -1;
+    const auto match =
+        FindEntryText(entries, static_cast<std::size_t>(selected + 1), context_.find.text,
+                      context_.find.matchCase, context_.find.wholeWord);
+    if (!match) {
+        context_.message(this, "Not found! Please try again.", platform::MessageIcon::Exclamation);
+        return;
+    }
+    list->setCurrentRow(static_cast<int>(*match));
+    list->scrollToItem(list->currentItem());
+}
+
+void Form1::startApplication(int index) {
+    const QString path = m_[static_cast<std::size_t>(index)]->data().toString();
+    if (context_.services.programs.start(path) == platform::StartResult::InvalidPath)
+        context_.message(this, "Invalid Path!", platform::MessageIcon::Critical);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (context_.confirmQuit(this)) {
+        event->accept();
+        context_.quit();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace galvix::ui
