@@ -124,6 +124,7 @@ void Form2::createControls() {
     sides->addWidget(labels_[23], 1, 1);
     sides->setColumnStretch(1, 1);
     outer->addWidget(frame3_);
+    outer->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
     const std::pair<const char*, const char*> commands[] = {
