@@ -1,5 +1,6 @@
 #include "half_reaction_table.h"
 
+#include "custom_reactions.h"
 #include "field_reader.h"
 
 #include <utility>
@@ -12,6 +13,10 @@ std::string RecordError(const char* file, int record, const std::string& what) {
     return std::string(file) + ", record " + std::to_string(record) + ": " + what;
 }
 
+std::string NoArrowFault() {
+    return "the half reaction has no \"" + std::string(Arrow) + "\"";
+}
+
 // Adds one record to the table, or returns the reason it cannot be used.
 std::string AddEntry(HalfReactionTable& table, std::optional<std::string> text,
                      std::optional<double> potential, const FieldReader& reader) {
@@ -19,7 +24,7 @@ std::string AddEntry(HalfReactionTable& table, std::optional<std::string> text,
         return reader.error();
     auto entry = DeriveEntry(std::move(*text), *potential);
     if (!entry)
-        return "the half reaction has no \"" + std::string(Arrow) + "\"";
+        return NoArrowFault();
     table.entries.push_back(std::move(*entry));
     return {};
 }
@@ -40,24 +45,16 @@ std::string LoadBuiltIn(HalfReactionTable& table, const std::string& path) {
 }
 
 std::string LoadCustom(HalfReactionTable& table, const std::string& path) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes)
-        return std::string(CustomFileName) + ": the file cannot be read";
-    FieldReader reader(*bytes);
-    const auto count = reader.readNumber();
-    if (!count)
-        return RecordError(CustomFileName, 1, reader.error());
-    if (*count < 0 || *count > CustomCapacity || *count != static_cast<int>(*count))
-        return RecordError(CustomFileName, 1,
-                           "the count must be a whole number from 0 to " +
-                               std::to_string(CustomCapacity));
-    const int n = static_cast<int>(*count);
-    for (int record = 2; record <= n + 1; ++record) {
-        const auto text = reader.readText();
-        const auto potential = text ? reader.readNumber() : std::nullopt;
-        const auto fault = AddEntry(table, text, potential, reader);
-        if (!fault.empty())
-            return RecordError(CustomFileName, record, fault);
+    CustomRead read = ReadCustomRecords(path);
+    if (!read.ok())
+        return read.error;
+    int record = 2;
+    for (CustomRecord& custom : read.records) {
+        auto entry = DeriveEntry(std::move(custom.text), custom.potential);
+        if (!entry)
+            return RecordError(CustomFileName, record, NoArrowFault());
+        table.entries.push_back(std::move(*entry));
+        ++record;
     }
     return {};
 }

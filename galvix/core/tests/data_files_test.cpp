@@ -1,5 +1,6 @@
 // Invariants of the shipped Data.dat and Ele.dat that the lists and the jump
 // window depend on, so that a regenerated file cannot silently break them.
+#include "core/elements.h"
 #include "core/field_reader.h"
 #include "core/half_reaction_table.h"
 
@@ -11,28 +12,11 @@ namespace {
 
 const std::string kDataDir = GALVIX_SHIPPED_DATA_DIR;
 
-struct ElementRecord {
-    int position;
-    std::string symbol;
-    std::string name;
-    int atomicNumber;
-};
-
-std::vector<ElementRecord> ReadElements() {
-    const std::string bytes = ReadFileBytes(kDataDir + "Ele.dat").value_or("");
-    std::vector<ElementRecord> records;
-    FieldReader reader(bytes);
-    for (int i = 0; i < 99; ++i) {
-        const auto position = reader.readNumber();
-        const auto symbol = reader.readText();
-        const auto name = reader.readText();
-        const auto number = reader.readNumber();
-        EXPECT_TRUE(position && symbol && name && number) << "record " << i + 1;
-        records.push_back({static_cast<int>(position.value_or(0)), symbol.value_or(""),
-                           name.value_or(""), static_cast<int>(number.value_or(0))});
-    }
-    EXPECT_TRUE(bytes.ends_with("\r\n"));
-    return records;
+std::vector<ElementRecord> ReadShippedElements() {
+    const ElementRead read = ReadElements(kDataDir + "Ele.dat");
+    EXPECT_TRUE(read.ok()) << read.error;
+    EXPECT_TRUE(ReadFileBytes(kDataDir + "Ele.dat").value_or("").ends_with("\r\n"));
+    return read.records;
 }
 
 // The electron count written at the end of a text: " + e" is 1, " + 10e" is 10.
@@ -87,7 +71,7 @@ TEST(ShippedDataTest, TextbookCouplesArePresent) {
 }
 
 TEST(ShippedDataTest, ElementsAreInSymbolOrderWithDeuteriumAndHydrogenInPlace) {
-    const auto elements = ReadElements();
+    const auto elements = ReadShippedElements();
     ASSERT_EQ(elements.size(), 99u);
     EXPECT_EQ(elements[24].symbol, "D");
     EXPECT_EQ(elements[24].name, "Deuterium");
@@ -104,21 +88,21 @@ TEST(ShippedDataTest, ElementsAreInSymbolOrderWithDeuteriumAndHydrogenInPlace) {
 TEST(ShippedDataTest, ElementPositionsStartContiguousGroups) {
     const auto load = LoadTable(kDataDir);
     ASSERT_TRUE(load.ok());
-    const auto elements = ReadElements();
+    const auto elements = ReadShippedElements();
     ASSERT_FALSE(elements.empty());
-    EXPECT_EQ(elements.front().position, 1);
+    EXPECT_EQ(elements.front().listPosition, 1);
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const auto& element = elements[i];
         if (i > 0) {
-            EXPECT_GT(element.position, elements[i - 1].position) << element.symbol;
+            EXPECT_GT(element.listPosition, elements[i - 1].listPosition) << element.symbol;
         }
-        ASSERT_GE(element.position, 1);
-        ASSERT_LE(element.position, BuiltInCount);
+        ASSERT_GE(element.listPosition, 1);
+        ASSERT_LE(element.listPosition, BuiltInCount);
         std::string symbol = element.symbol;
         for (std::size_t c = 1; c < symbol.size(); ++c)
             symbol[c] = static_cast<char>(symbol[c] - 'A' + 'a');
-        EXPECT_NE(load.table[element.position].oxidationText.find(symbol), std::string::npos)
-            << element.symbol << " at " << element.position;
+        EXPECT_NE(load.table[element.listPosition].oxidationText.find(symbol), std::string::npos)
+            << element.symbol << " at " << element.listPosition;
     }
 }
 

@@ -1,0 +1,94 @@
+#include "custom_reactions.h"
+
+#include "field_reader.h"
+#include "half_reaction_table.h"
+#include "number_text.h"
+
+namespace galvix {
+
+namespace {
+
+std::string RecordError(int record, const std::string& what) {
+    return std::string(CustomFileName) + ", record " + std::to_string(record) + ": " + what;
+}
+
+} // namespace
+
+CustomRead ReadCustomRecords(const std::string& path) {
+    CustomRead read;
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+        read.error = std::string(CustomFileName) + ": the file cannot be read";
+        return read;
+    }
+    FieldReader reader(*bytes);
+    const auto count = reader.readNumber();
+    if (!count) {
+        read.error = RecordError(1, reader.error());
+        return read;
+    }
+    if (*count < 0 || *count > CustomCapacity || *count != static_cast<int>(*count)) {
+        read.error = RecordError(1, "the count must be a whole number from 0 to " +
+                                        std::to_string(CustomCapacity));
+        return read;
+    }
+    const int n = static_cast<int>(*count);
+    for (int record = 2; record <= n + 1; ++record) {
+        auto text = reader.readText();
+        const auto potential = text ? reader.readNumber() : std::nullopt;
+        if (!text || !potential) {
+            read.error = RecordError(record, reader.error());
+            return read;
+        }
+        read.records.push_back({std::move(*text), *potential});
+    }
+    return read;
+}
+
+std::string FormatCustomFile(const std::vector<CustomRecord>& records) {
+    std::string file = std::to_string(records.size()) + "\r\n";
+    for (const CustomRecord& record : records)
+        file += "\"" + record.text + "\"," + GeneralFormat(record.potential) + "\r\n";
+    return file;
+}
+
+std::string ShownReduction(const std::string& oxidationText) {
+    return ReductionForm(oxidationText).value_or(oxidationText);
+}
+
+std::string TrimSpaces(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+CustomCheck CheckCustomReaction(const std::string& typedReaction,
+                                const std::string& typedPotential) {
+    const std::string reaction = TrimSpaces(typedReaction);
+    const double potential = NumericPrefixValue(TrimSpaces(typedPotential));
+    if (reaction.empty() || potential == 0)
+        return {"You must enter data in both fields!", std::nullopt};
+    const std::size_t arrow = reaction.find(Arrow);
+    if (arrow == std::string::npos)
+        return {"Your half reaction must contain ' -> ' as the arrow!", std::nullopt};
+    const std::string before = reaction.substr(0, arrow);
+    const std::string after = reaction.substr(arrow + 4);
+    if (before.empty() || after.empty())
+        return {"Data has to be entered on both sides of the arrow!", std::nullopt};
+    if (reaction.find('e') == std::string::npos)
+        return {"Your half rection must contain electrons!", std::nullopt};
+    if (before.back() != 'e')
+        return {"Since these are reduction half reactions, electrons must be the last thing "
+                "before the arrow!",
+                std::nullopt};
+    const char beforeElectron = before.size() >= 2 ? before[before.size() - 2] : '\0';
+    if (beforeElectron != ' ' && !(beforeElectron >= '1' && beforeElectron <= '9'))
+        return {"You have to put either a space or a number in front of the electron!",
+                std::nullopt};
+    if (reaction.find('"') != std::string::npos)
+        return {"Your half reaction must not contain a double quote (\").", std::nullopt};
+    return {{}, CustomRecord{after + Arrow + before, 0 - potential}};
+}
+
+} // namespace galvix
