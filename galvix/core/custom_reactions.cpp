@@ -25,6 +25,7 @@ CustomRead ReadCustomRecords(const std::string& path) {
     const auto count = reader.readNumber();
     if (!count) {
         read.error = RecordError(1, reader.error());
+        read.countNotNumber = true;
         return read;
     }
     if (*count < 0 || *count > CustomCapacity || *count != static_cast<int>(*count)) {

@@ -17,6 +17,7 @@ struct CustomRecord {
 struct CustomRead {
     std::vector<CustomRecord> records;
     std::string error; // empty on success: names the record and the fault
+    bool countNotNumber = false;
 
     bool ok() const { return error.empty(); }
 };

@@ -9,9 +9,17 @@
 #include "core/number_text.h"
 #include "form10.h"
 #include "form11.h"
+#include "form12.h"
+#include "form13.h"
 #include "form14.h"
+#include "form15.h"
+#include "form16.h"
 #include "form2.h"
+#include "form3.h"
+#include "form5.h"
 #include "form6.h"
+#include "form7.h"
+#include "form8.h"
 #include "form9.h"
 #include "galvix_context.h"
 
@@ -20,6 +28,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -75,8 +84,25 @@ Form1::Form1(GalvixContext& context) : context_(context) {
 }
 
 std::string Form1::ItemBytes(const QListWidgetItem* item) {
+    if (!item)
+        return {};
     const QByteArray bytes = item->data(Qt::UserRole).toByteArray();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::vector<std::string> Form1::ListBytes(const QListWidget* list) {
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(list->count()));
+    for (int row = 0; row < list->count(); ++row)
+        texts.push_back(ItemBytes(list->item(row)));
+    return texts;
+}
+
+bool Form1::bothSelected() const {
+    auto selected = [](const QListWidget* list) {
+        return list->currentItem() != nullptr && list->currentItem()->isSelected();
+    };
+    return selected(list1_) && selected(list2_);
 }
 
 void Form1::createControls() {
@@ -119,24 +145,28 @@ void Form1::createMenus() {
         action->setShortcut(key);
         return action;
     };
-    auto later = [](QAction* action) { action->setEnabled(false); };
-
     QMenu* file = menuBar()->addMenu("&File");
-    later(addAction(file, "Save", "&Save", QKeySequence("Ctrl+S")));
-    later(addAction(file, "Open", "&Open", QKeySequence("Ctrl+O")));
+    connect(addAction(file, "Save", "&Save", QKeySequence("Ctrl+S")), &QAction::triggered, this,
+            &Form1::saveSelected);
+    connect(addAction(file, "Open", "&Open", QKeySequence("Ctrl+O")), &QAction::triggered, this,
+            [this] { context_.form5().exec(); });
     file->addSeparator();
     connect(addAction(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
-    later(addAction(edit, "copy", "&Copy", QKeySequence("Ctrl+C")));
-    later(addAction(edit, "print", "&Print", QKeySequence("Ctrl+P")));
+    connect(addAction(edit, "copy", "&Copy", QKeySequence("Ctrl+C")), &QAction::triggered, this,
+            [this] { showOutput(1); });
+    connect(addAction(edit, "print", "&Print", QKeySequence("Ctrl+P")), &QAction::triggered, this,
+            [this] { showOutput(2); });
     edit->addSeparator();
-    later(addAction(edit, "find", "&Find", QKeySequence("Ctrl+F")));
+    connect(addAction(edit, "find", "&Find", QKeySequence("Ctrl+F")), &QAction::triggered, this,
+            [this] { context_.form12().exec(); });
     connect(addAction(edit, "next", "Find &Next", QKeySequence(Qt::Key_F3)), &QAction::triggered,
             this, &Form1::findNext);
 
     QMenu* custom = menuBar()->addMenu("&Custom");
-    later(addAction(custom, "Reactions", "&Reactions"));
+    connect(addAction(custom, "Reactions", "&Reactions"), &QAction::triggered, this,
+            [this] { context_.form3().exec(); });
 
     QMenu* options = menuBar()->addMenu("&Options");
     QMenu* arrangement = options->addMenu("&Arrangement");
@@ -161,10 +191,15 @@ void Form1::createMenus() {
     QMenu* jump = menuBar()->addMenu("&Jump");
     actions_.ox = addAction(jump, "ox", "&Oxidation");
     actions_.red = addAction(jump, "red", "&Reduction");
+    connect(actions_.ox, &QAction::triggered, this, [this] { showJump('O'); });
+    connect(actions_.red, &QAction::triggered, this, [this] { showJump('R'); });
+    connect(command3_, &QPushButton::clicked, this, [this] { showJump('O'); });
+    connect(command2_, &QPushButton::clicked, this, [this] { showJump('R'); });
     setJumpEnabled(true);
 
     QMenu* applications = menuBar()->addMenu("&Applications");
-    later(addAction(applications, "ara", "&Add/Remove Applications"));
+    connect(addAction(applications, "ara", "&Add/Remove Applications"), &QAction::triggered, this,
+            [this] { context_.form15().exec(); });
     createApplicationsMenu(applications);
 
     QMenu* help = menuBar()->addMenu("&Help");
@@ -174,7 +209,8 @@ void Form1::createMenus() {
             [this] { context_.services.help.showIndex(this); });
     connect(addAction(help, "About", "&About"), &QAction::triggered, this,
             [this] { context_.form14().exec(); });
-    later(addAction(help, "sgsd", "&List of Elements", QKeySequence(Qt::Key_F8)));
+    connect(addAction(help, "sgsd", "&List of Elements", QKeySequence(Qt::Key_F8)),
+            &QAction::triggered, this, [this] { context_.showElements(); });
 }
 
 void Form1::createApplicationsMenu(QMenu* menu) {
@@ -188,8 +224,7 @@ void Form1::createApplicationsMenu(QMenu* menu) {
     }
 }
 
-void Form1::load() {
-    ApplyAppearance(this, ReadAppearance(context_.services.settings));
+void Form1::loadApplications() {
     const platform::SettingsStore& settings = context_.services.settings;
     for (int i = 1; i <= kApplicationSlots; ++i) {
         QAction* item = m_[static_cast<std::size_t>(i)];
@@ -198,6 +233,11 @@ void Form1::load() {
         item->setData(settings.read("Applications", "Path" + number, ""));
         item->setVisible(!item->text().isEmpty() && !item->data().toString().isEmpty());
     }
+}
+
+void Form1::load() {
+    ApplyAppearance(this, ReadAppearance(context_.services.settings));
+    loadApplications();
     if (const auto table = loadTable())
         fillLists(MakeListItems(*table, Arrangement::Alphabetical));
     scaleToScreen();
@@ -229,9 +269,7 @@ void Form1::scaleToScreen() {
 }
 
 void Form1::calculate() {
-    if (list1_->currentRow() < 0 || list2_->currentRow() < 0 || !list1_->currentItem() ||
-        !list2_->currentItem() || !list1_->currentItem()->isSelected() ||
-        !list2_->currentItem()->isSelected()) {
+    if (!bothSelected()) {
         context_.message(this, "You must select reactions from both lists!");
         return;
     }
@@ -329,22 +367,39 @@ void Form1::setArrangementChecks(Arrangement arrangement) {
     actions_.alpha->setChecked(arrangement == Arrangement::Alphabetical);
 }
 
-// The jump window comes with the look-up windows; until then the jump
-// controls stay disabled in every arrangement.
+// Jump positions refer to table order, so jumping works in the Alphabetical
+// arrangement only.
 void Form1::setJumpEnabled(bool enabled) {
-    constexpr bool kJumpWindowAvailable = false;
-    for (QWidget* button : {static_cast<QWidget*>(command2_), static_cast<QWidget*>(command3_)})
-        button->setEnabled(enabled && kJumpWindowAvailable);
-    actions_.ox->setEnabled(enabled && kJumpWindowAvailable);
-    actions_.red->setEnabled(enabled && kJumpWindowAvailable);
+    command2_->setEnabled(enabled);
+    command3_->setEnabled(enabled);
+    actions_.ox->setEnabled(enabled);
+    actions_.red->setEnabled(enabled);
+}
+
+void Form1::showJump(char list) {
+    context_.jumpListFlag = list;
+    Form8& jump = context_.form8();
+    jump.text1()->clear();
+    jump.exec();
+}
+
+void Form1::saveSelected() {
+    if (!bothSelected()) {
+        context_.message(this, "Two half reactions have to be selected for a file to be saved.");
+        return;
+    }
+    context_.form16().exec();
+}
+
+void Form1::showOutput(int outputMode) {
+    Form13& output = context_.form13();
+    output.prepare(outputMode);
+    output.show();
 }
 
 void Form1::findNext() {
     QListWidget* list = context_.find.list == 'O' ? list1_ : list2_;
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int row = 0; row < list->count(); ++row)
-        entries.push_back(ItemBytes(list->item(row)));
+    const std::vector<std::string> entries = ListBytes(list);
     const int selected =
         list->currentItem() && list->currentItem()->isSelected() ? list->currentRow() : -1;
     const auto match =
@@ -356,6 +411,8 @@ void Form1::findNext() {
     }
     list->setCurrentRow(static_cast<int>(*match));
     list->scrollToItem(list->currentItem());
+    if (context_.hasForm12())
+        context_.form12().hide();
 }
 
 void Form1::startApplication(int index) {

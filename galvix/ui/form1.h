@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QListWidget;
@@ -31,11 +32,21 @@ class Form1 : public QMainWindow {
     void findNext();
     void showHalfReactionData(QListWidget* list, QListWidgetItem* item);
     void startApplication(int index);
+    // Rebuilds the Applications menu from the settings store.
+    void loadApplications();
+    // Shows the save window when both lists have a selected entry.
+    void saveSelected();
+    void showJump(char list);
+    void showOutput(int outputMode);
 
     QListWidget* list1() const { return list1_; }
     QListWidget* list2() const { return list2_; }
     // The Chem bytes of a list item.
     static std::string ItemBytes(const QListWidgetItem* item);
+    // The Chem bytes of every item of a list, in list order.
+    static std::vector<std::string> ListBytes(const QListWidget* list);
+    // True when both lists have a selected entry.
+    bool bothSelected() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,6 +7,7 @@
 #include "form1.h"
 #include "form10.h"
 #include "form14.h"
+#include "form5.h"
 #include "form9.h"
 #include "galvix_context.h"
 
@@ -147,8 +148,13 @@ void Form2::createControls() {
             connect(button, &QPushButton::clicked, this, &Form2::print);
         else if (id == "Command6")
             connect(button, &QPushButton::clicked, this, &Form2::showAbbreviations);
+        else if (id == "Command4")
+            connect(button, &QPushButton::clicked, this,
+                    [this] { context_.form1().saveSelected(); });
+        else if (id == "Command5")
+            connect(button, &QPushButton::clicked, this, [this] { context_.form5().exec(); });
         else
-            button->setEnabled(false); // the saved-reaction and element windows come later
+            connect(button, &QPushButton::clicked, this, [this] { context_.showElements(); });
     }
     outer->addLayout(buttons);
     setCentralWidget(central);
@@ -168,8 +174,10 @@ void Form2::createMenus() {
                 hide();
                 context_.form1().show();
             });
-    addAction(file, "Save", "&Save", QKeySequence("Ctrl+S"))->setEnabled(false);
-    addAction(file, "Open", "&Open", QKeySequence("Ctrl+O"))->setEnabled(false);
+    connect(addAction(file, "Save", "&Save", QKeySequence("Ctrl+S")), &QAction::triggered, this,
+            [this] { context_.form1().saveSelected(); });
+    connect(addAction(file, "Open", "&Open", QKeySequence("Ctrl+O")), &QAction::triggered, this,
+            [this] { context_.form5().exec(); });
     file->addSeparator();
     connect(addAction(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
     QMenu* edit = menuBar()->addMenu("&Edit");
@@ -189,7 +197,8 @@ void Form2::createMenus() {
             [this] { context_.services.help.showIndex(this); });
     connect(addAction(help, "About", "&About"), &QAction::triggered, this,
             [this] { context_.form14().exec(); });
-    addAction(help, "the", "&List of Elements", QKeySequence(Qt::Key_F8))->setEnabled(false);
+    connect(addAction(help, "the", "&List of Elements", QKeySequence(Qt::Key_F8)),
+            &QAction::triggered, this, [this] { context_.showElements(); });
     connect(addAction(help, "fssdsf", "A&bbreviations"), &QAction::triggered, this,
             &Form2::showAbbreviations);
 }

@@ -63,7 +63,9 @@ Form6::Form6(GalvixContext& context) : context_(context) {
     connect(findChild<QPushButton*>("Command1"), &QPushButton::clicked, this, &QDialog::accept);
     connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this,
             &Form6::showAbbreviations);
-    findChild<QPushButton*>("Command3")->setEnabled(false); // the list of elements comes later
+    connect(findChild<QPushButton*>("Command3"), &QPushButton::clicked, this,
+            [this] { context_.showElements(); });
+    context_.installElementsKey(this);
     connect(findChild<QPushButton*>("Command4"), &QPushButton::clicked, this, &Form6::copy);
     connect(findChild<QPushButton*>("Command5"), &QPushButton::clicked, this, &Form6::print);
     context_.registerWindow(this);

@@ -4,12 +4,22 @@
 #include "form1.h"
 #include "form10.h"
 #include "form11.h"
+#include "form12.h"
+#include "form13.h"
 #include "form14.h"
+#include "form15.h"
+#include "form16.h"
 #include "form2.h"
+#include "form3.h"
+#include "form5.h"
 #include "form6.h"
+#include "form7.h"
+#include "form8.h"
 #include "form9.h"
+#include "platform/files.h"
 
 #include <QCoreApplication>
+#include <QShortcut>
 #include <cstdlib>
 
 namespace galvix::ui {
@@ -31,6 +41,20 @@ GalvixContext::GalvixContext(platform::Services servicesIn, std::string dataDire
         std::exit(EXIT_FAILURE);
     };
     quit = [] { QCoreApplication::exit(0); };
+    replaceFile = platform::ReplaceFile;
+}
+
+QString GalvixContext::dataFile(const char* name) const {
+    return QString::fromStdString(dataDirectory) + name;
+}
+
+void GalvixContext::showElements() {
+    form7().exec();
+}
+
+void GalvixContext::installElementsKey(QWidget* window) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F8), window);
+    QObject::connect(key, &QShortcut::activated, window, [this] { showElements(); });
 }
 
 GalvixContext::~GalvixContext() = default;
@@ -80,6 +104,35 @@ Form11& GalvixContext::form11() {
 }
 Form14& GalvixContext::form14() {
     return Create(form14_, *this);
+}
+
+Form3& GalvixContext::form3() {
+    return Create(form3_, *this);
+}
+Form5& GalvixContext::form5() {
+    return Create(form5_, *this);
+}
+Form7& GalvixContext::form7() {
+    return Create(form7_, *this);
+}
+Form8& GalvixContext::form8() {
+    return Create(form8_, *this);
+}
+Form12& GalvixContext::form12() {
+    return Create(form12_, *this);
+}
+Form13& GalvixContext::form13() {
+    return Create(form13_, *this);
+}
+Form15& GalvixContext::form15() {
+    return Create(form15_, *this);
+}
+Form16& GalvixContext::form16() {
+    return Create(form16_, *this);
+}
+
+void GalvixContext::unloadForm5() {
+    form5_.reset();
 }
 
 } // namespace galvix::ui

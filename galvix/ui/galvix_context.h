@@ -4,6 +4,7 @@
 
 #include "platform/services.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -17,11 +18,19 @@ namespace galvix::ui {
 
 class Form1;
 class Form2;
+class Form3;
+class Form5;
 class Form6;
+class Form7;
+class Form8;
 class Form9;
 class Form10;
 class Form11;
+class Form12;
+class Form13;
 class Form14;
+class Form15;
+class Form16;
 
 inline constexpr const char* kMessageTitle = "Galvix";
 inline constexpr const char* kApplicationName = "Galvix3";
@@ -62,6 +71,15 @@ class GalvixContext {
     bool confirmQuit(QWidget* parent);
     // Ends the program at once, closing every window.
     std::function<void()> quit;
+    // Rewrites a whole file safely (Custom.dat); tests replace it to fail.
+    std::function<bool(const QString& path, const QByteArray& bytes)> replaceFile;
+
+    // The path of a data file.
+    QString dataFile(const char* name) const;
+    // Shows the list of elements, modal (key F8 in most windows).
+    void showElements();
+    // Key F8 in a window shows the list of elements.
+    void installElementsKey(QWidget* window);
 
     // Windows apply the appearance settings when they load; Apply re-applies
     // them to every window registered here.
@@ -70,22 +88,41 @@ class GalvixContext {
 
     Form1& form1();
     Form2& form2();
+    Form3& form3();
+    Form5& form5();
     Form6& form6();
+    Form7& form7();
+    Form8& form8();
     Form9& form9();
     Form10& form10();
     Form11& form11();
+    Form12& form12();
+    Form13& form13();
     Form14& form14();
+    Form15& form15();
+    Form16& form16();
+    // Unloads the open window so that its list of names is read again.
+    void unloadForm5();
+    bool hasForm12() const { return form12_ != nullptr; }
     bool hasForm1() const { return form1_ != nullptr; }
 
   private:
     QList<QPointer<QWidget>> windows_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Form5> form5_;
     std::unique_ptr<Form6> form6_;
+    std::unique_ptr<Form7> form7_;
+    std::unique_ptr<Form8> form8_;
     std::unique_ptr<Form9> form9_;
     std::unique_ptr<Form10> form10_;
     std::unique_ptr<Form11> form11_;
+    std::unique_ptr<Form12> form12_;
+    std::unique_ptr<Form13> form13_;
     std::unique_ptr<Form14> form14_;
+    std::unique_ptr<Form15> form15_;
+    std::unique_ptr<Form16> form16_;
 };
 
 } // namespace galvix::ui

@@ -1,4 +1,5 @@
 #include "platform/chem_text.h"
+#include "platform/files.h"
 #include "platform/qt_services.h"
 
 #include <QApplication>
@@ -45,6 +46,20 @@ class PlatformTest : public QObject {
         QVERIFY(job->printText("Line one\r\nLine two\r\n"));
         QVERIFY(job->end());
         QVERIFY(QFileInfo(path).size() > 0);
+    }
+
+    void replacingAFileInAReadOnlyFolderKeepsTheOldOne() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Custom.dat");
+        QVERIFY(platform::ReplaceFile(path, "1\r\n\"A -> B + e\",1\r\n"));
+        QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        const bool replaced = platform::ReplaceFile(path, "0\r\n");
+        QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (replaced)
+            QSKIP("running with permissions that ignore a read-only folder");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("1\r\n\"A -> B + e\",1\r\n"));
     }
 
     void programStarterRefusesPathsThatAreNoPrograms() {
