@@ -1,6 +1,7 @@
 // The Galvix3 windows on the offscreen platform, with scripted services, a
 // temporary data directory and no real settings store.
 #include "core/half_reaction_table.h"
+#include "galvix_fixture.h"
 #include "platform/chem_text.h"
 #include "platform/qt_services.h"
 #include "platform/testing/test_services.h"
@@ -32,29 +33,9 @@
 
 using namespace galvix;
 using namespace galvix::ui;
-using platform::MessageButton;
-using platform::MessageButtons;
-using platform::MessageIcon;
-using platform::MessageRequest;
+using namespace galvix::ui::testing;
 
 namespace {
-
-const QString kShippedData = GALVIX_SHIPPED_DATA_DIR;
-
-std::string Chem(const char* text) {
-    return text;
-}
-
-// Runs `inspect` on the next modal dialog and closes it.
-void WhenModalOpens(std::function<void(QWidget*)> inspect) {
-    QTimer::singleShot(0, [inspect] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal) {
-            inspect(modal);
-            modal->close();
-        }
-    });
-}
 
 // A printer whose jobs write a PDF file.
 class PdfPrinter : public platform::Printer {
@@ -70,73 +51,14 @@ class PdfPrinter : public platform::Printer {
 
 } // namespace
 
-class GalvixUiTest : public QObject {
+class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<platform::testing::TestServices> doubles_;
-    std::unique_ptr<GalvixContext> context_;
-    QStringList fatalMessages_;
-    int quits_ = 0;
-
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(dir_->filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    void makeContext(platform::Services services) {
-        context_ = std::make_unique<GalvixContext>(services, dir_->path().toStdString() + "/");
-        context_->fatal = [this](const QString& text) { fatalMessages_ << text; };
-        context_->quit = [this] { ++quits_; };
-    }
-
-    Form1& mainScreen() {
-        Form1& form1 = context_->form1();
-        form1.load();
-        form1.show();
-        return form1;
-    }
-
-    // Selects the item whose Chem bytes are `bytes`.
-    static bool Select(QListWidget* list, const std::string& bytes) {
-        for (int row = 0; row < list->count(); ++row) {
-            if (Form1::ItemBytes(list->item(row)) == bytes) {
-                list->setCurrentRow(row);
-                return true;
-            }
-        }
-        return false;
-    }
-
-    const MessageRequest& lastMessage() { return doubles_->messages.shown.back(); }
-
-    void calculatePair(const std::string& oxidation, const std::string& reduction) {
-        Form1& form1 = mainScreen();
-        QVERIFY(Select(form1.list1(), oxidation));
-        QVERIFY(Select(form1.list2(), reduction));
-        form1.calculate();
-    }
 
   private Q_SLOTS:
     void initTestCase() { QVERIFY(QFontDatabase::addApplicationFont(GALVIX_CHEM_FONT) >= 0); }
 
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(QFile::copy(kShippedData + "Data.dat", dir_->filePath("Data.dat")));
-        QVERIFY(QFile::copy(kShippedData + "Ele.dat", dir_->filePath("Ele.dat")));
-        writeFile("Custom.dat", "0\r\n");
-        doubles_ = std::make_unique<platform::testing::TestServices>();
-        fatalMessages_.clear();
-        quits_ = 0;
-        makeContext(doubles_->services());
-    }
-
-    void cleanup() {
-        context_.reset();
-        doubles_.reset();
-        dir_.reset();
-    }
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void calculateWithOneListUnselectedRefuses() {
         Form1& form1 = mainScreen();
