@@ -181,6 +181,30 @@ std::unique_ptr<PrintJob> QtPrinter::start(QWidget* parent) {
     return job;
 }
 
+std::vector<std::unique_ptr<PrintJob>> QtPrinter::startCopies(QWidget* parent) {
+    QPrinter chosen(QPrinter::HighResolution);
+    QPrintDialog dialog(&chosen, parent);
+    std::vector<std::unique_ptr<PrintJob>> jobs;
+    if (dialog.exec() != QDialog::Accepted)
+        return jobs;
+    const int copies = std::max(1, chosen.copyCount());
+    for (int copy = 1; copy <= copies; ++copy) {
+        auto job = std::make_unique<QtPrintJob>();
+        QPrinter& printer = job->printer();
+        printer.setPrinterName(chosen.printerName());
+        printer.setOutputFormat(chosen.outputFormat());
+        printer.setPageLayout(chosen.pageLayout());
+        QString file = chosen.outputFileName();
+        if (!file.isEmpty() && copies > 1)
+            file.insert(file.lastIndexOf('.') > 0 ? file.lastIndexOf('.') : file.size(),
+                        QString("-%1").arg(copy));
+        printer.setOutputFileName(file);
+        printer.setCopyCount(1);
+        jobs.push_back(std::move(job));
+    }
+    return jobs;
+}
+
 std::unique_ptr<PrintJob> MakePdfPrintJob(const QString& path) {
     auto job = std::make_unique<QtPrintJob>();
     job->printer().setOutputFormat(QPrinter::PdfFormat);

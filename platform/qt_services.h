@@ -37,6 +37,7 @@ class QtClipboard : public Clipboard {
 class QtPrinter : public Printer {
   public:
     std::unique_ptr<PrintJob> start(QWidget* parent) override;
+    std::vector<std::unique_ptr<PrintJob>> startCopies(QWidget* parent) override;
 };
 
 // A print job straight into a PDF file, without asking.

@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -72,6 +73,9 @@ class Printer {
     // Asks for the printer (and the number of copies); nullptr when the user
     // cancelled. A job that cannot start fails on its first operation.
     virtual std::unique_ptr<PrintJob> start(QWidget* parent) = 0;
+    // Asks for the printer and the number of copies; one job per copy, none
+    // when the user cancelled.
+    virtual std::vector<std::unique_ptr<PrintJob>> startCopies(QWidget* parent) = 0;
 };
 
 class Dialogs {

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     python3 python3-fontforge fonts-dejavu-core
     poppler-utils xvfb xauth

@@ -22,6 +22,11 @@
 #include <QShortcut>
 #include <cstdlib>
 
+// Resources of a static library are registered by hand.
+static void InitResources() {
+    Q_INIT_RESOURCE(galvix_ui);
+}
+
 namespace galvix::ui {
 
 namespace {
@@ -36,6 +41,7 @@ template <class Form> Form& Create(std::unique_ptr<Form>& form, GalvixContext& c
 
 GalvixContext::GalvixContext(platform::Services servicesIn, std::string dataDirectoryIn)
     : services(servicesIn), dataDirectory(std::move(dataDirectoryIn)) {
+    InitResources();
     fatal = [this](const QString& text) {
         message(nullptr, text, platform::MessageIcon::Critical);
         std::exit(EXIT_FAILURE);

@@ -1,7 +1,12 @@
-// The molva program: the calculator; with --batch, a task file run without a window.
+// The molva program: the calculator window; with --batch, a task file run
+// without any window.
 #include "engine/calc_state.h"
 #include "engine/task_text.h"
+#include "frm_splash.h"
+#include "molva_main.h"
+#include "platform/qt_services.h"
 
+#include <QApplication>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -13,8 +18,6 @@
 #include <string_view>
 
 namespace {
-
-constexpr const char* kUsage = "Usage: molva --batch FILE   (FILE may be - for standard input)\n";
 
 // The decimal separator of the user's locale: how it writes one half.
 char LocaleDecimalSeparator() {
@@ -53,11 +56,21 @@ int RunBatch(const std::string& path) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+int RunWindow(int argc, char** argv) {
+    const char separator = LocaleDecimalSeparator();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Molva");
+    platform::QtServices real("Molva", "Molva Help");
+    molva::ui::MolvaMain window(real.services(), separator, QApplication::applicationDirPath());
+    auto* splash = new molva::ui::FrmSplash(true, [&window] { window.show(); });
+    splash->show();
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--batch")
         return RunBatch(argv[2]);
-    std::cerr << "The Molva window is not built yet.\n" << kUsage;
-    return 2;
+    return RunWindow(argc, argv);
 }

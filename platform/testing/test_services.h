@@ -77,8 +77,18 @@ class RecordingPrinter : public Printer {
         return std::make_unique<Job>(*this, jobs.size() - 1);
     }
 
+    std::vector<std::unique_ptr<PrintJob>> startCopies(QWidget* parent) override {
+        std::vector<std::unique_ptr<PrintJob>> copies;
+        for (int copy = 0; copy < copiesChosen; ++copy) {
+            if (auto job = start(parent))
+                copies.push_back(std::move(job));
+        }
+        return copies;
+    }
+
     bool cancelDialog = false;
     bool failing = false;
+    int copiesChosen = 1;
     std::vector<PrintedJob> jobs;
 
   private:

@@ -44,6 +44,11 @@ class PdfPrinter : public platform::Printer {
     std::unique_ptr<platform::PrintJob> start(QWidget*) override {
         return platform::MakePdfPrintJob(path_);
     }
+    std::vector<std::unique_ptr<platform::PrintJob>> startCopies(QWidget* parent) override {
+        std::vector<std::unique_ptr<platform::PrintJob>> jobs;
+        jobs.push_back(start(parent));
+        return jobs;
+    }
 
   private:
     QString path_;

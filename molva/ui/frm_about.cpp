@@ -1,0 +1,60 @@
+// frmAbout: Molva's about window with the version.
+#include "frm_about.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace molva::ui {
+
+namespace {
+
+constexpr const char* kTitle = "Molva";
+
+QPointer<FrmAbout>& OpenAbout() {
+    static QPointer<FrmAbout> about;
+    return about;
+}
+
+} // namespace
+
+FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName("frmAbout");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString("About ") + kTitle);
+    auto* layout = new QVBoxLayout(this);
+    auto* icon = new QLabel(this);
+    icon->setObjectName("picIcon");
+    icon->setPixmap(QIcon(":/icons/molva.svg").pixmap(48, 48));
+    layout->addWidget(icon);
+    const std::pair<const char*, QString> labels[] = {
+        {"lblTitle", kTitle},
+        {"lblVersion", QString("Version %1").arg(MOLVA_VERSION)},
+        {"lblDescription",
+         "A scientific calculator that knows the elements: type a formula such as 2H2O+NaCl "
+         "and get its molecular weight, mixed freely with numbers, functions and constants."},
+        {"lblDisclaimer", "Atomic weights are standard values; check critical results against "
+                          "current tables."}};
+    for (const auto& [name, text] : labels) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+    resize(320, 220);
+}
+
+void FrmAbout::mouseReleaseEvent(QMouseEvent*) {
+    close();
+}
+
+void ShowAbout(QWidget* parent) {
+    QPointer<FrmAbout>& about = OpenAbout();
+    if (!about)
+        about = new FrmAbout(parent);
+    about->show();
+    about->raise();
+    about->activateWindow();
+}
+
+} // namespace molva::ui
