@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -348,6 +349,9 @@ void MolvaMain::createCalculatorColumn(QWidget* column) {
     cmbLista_ = new QComboBox(column);
     cmbLista_->setObjectName("cmbLista");
     cmbLista_->setFixedWidth(18);
+    // A fixed-size box: its size never depends on the items, so adding
+    // thousands of lines never rescans them.
+    cmbLista_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     connect(cmbLista_, &QComboBox::activated, this,
             [this](int index) { insertText(cmbLista_->itemText(index)); });
     inputRow->addWidget(input_, 1);
@@ -435,6 +439,7 @@ void MolvaMain::createFunctionArea(QWidget* area) {
     functions->setSpacing(1);
     auto* note = new QLabel("Classic calculator working only with result!", picFunction_);
     note->setObjectName("Label1");
+    note->setWordWrap(true);
     functions->addWidget(note, 0, 0, 1, 6);
     for (int k = 0; k < kFunctionCount; ++k) {
         const FunctionDef& def = kFunctions[static_cast<std::size_t>(k)];
@@ -466,6 +471,8 @@ void MolvaMain::createFunctionArea(QWidget* area) {
     });
     power->addWidget(txtPower_);
     power->addWidget(vsbPower_);
+    functions->addLayout(power, 8, 0, 1, 6);
+    auto* angleRow = new QHBoxLayout;
     const char* angles[] = {"Radians", "Degrees", "Grads"};
     for (int k = 0; k < 3; ++k) {
         auto* option = new QRadioButton(angles[k], picFunction_);
@@ -475,9 +482,9 @@ void MolvaMain::createFunctionArea(QWidget* area) {
             input_->setFocus();
         });
         optRadiani_[static_cast<std::size_t>(k)] = option;
-        power->addWidget(option);
+        angleRow->addWidget(option);
     }
-    functions->addLayout(power, 8, 0, 1, 6);
+    functions->addLayout(angleRow, 9, 0, 1, 6);
     auto* quadratic = new QGroupBox(picFunction_);
     quadratic->setObjectName("fraKvadratna");
     auto* equation = new QHBoxLayout(quadratic);
@@ -497,7 +504,7 @@ void MolvaMain::createFunctionArea(QWidget* area) {
     calc->setToolTip(" Calculate square equation ");
     connect(calc, &QPushButton::clicked, this, &MolvaMain::calculateQuadratic);
     equation->addWidget(calc);
-    functions->addWidget(quadratic, 9, 0, 1, 6);
+    functions->addWidget(quadratic, 10, 0, 1, 6);
     views_->addWidget(picFunction_);
 
     const QStringList builtIn[3] = {ReadConstantsResource("units.txt"),
@@ -1143,7 +1150,20 @@ void MolvaMain::runLines(const QStringList& lines, bool exampleFormat, bool hide
         for (QLabel* label : labels)
             label->hide();
     }
+    // Painting every line would dominate a long run: the window is redrawn
+    // about ten times a second instead, while events (Esc) are handled
+    // between every two lines.
+    constexpr int kRepaintMilliseconds = 100;
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    centralWidget()->setUpdatesEnabled(false);
     for (const QString& line : lines) {
+        if (sinceRepaint.elapsed() >= kRepaintMilliseconds) {
+            centralWidget()->setUpdatesEnabled(true);
+            centralWidget()->repaint();
+            centralWidget()->setUpdatesEnabled(false);
+            sinceRepaint.restart();
+        }
         QCoreApplication::processEvents();
         if (cancelRequested_)
             break;
@@ -1158,9 +1178,9 @@ void MolvaMain::runLines(const QStringList& lines, bool exampleFormat, bool hide
             continue;
         }
         input_->setText(text);
-        input_->repaint();
         convertChem2Text();
     }
+    centralWidget()->setUpdatesEnabled(true);
     if (hideLabels) {
         for (QLabel* label : labels)
             label->show();
