@@ -10,6 +10,7 @@ packages=(
     python3 python3-fontforge fonts-dejavu-core
     poppler-utils xvfb xauth
     clang libclang-rt-dev
+    appstream dpkg-dev
 )
 
 missing=()

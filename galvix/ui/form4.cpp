@@ -68,8 +68,9 @@ bool Form4::start() {
     timer1_.start();
     show();
     context_.services.desktop.beep();
-    if (!chemFontPresent()) {
-        const QString file = QString::fromStdString(context_.dataDirectory) + "Chem.ttf";
+    for (const QString& file : context_.chemFontFiles) {
+        if (chemFontPresent())
+            break;
         QFontDatabase::addApplicationFont(file);
         UseChemFont(labelfont_);
     }

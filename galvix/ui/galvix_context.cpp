@@ -42,6 +42,7 @@ template <class Form> Form& Create(std::unique_ptr<Form>& form, GalvixContext& c
 GalvixContext::GalvixContext(platform::Services servicesIn, std::string dataDirectoryIn)
     : services(servicesIn), dataDirectory(std::move(dataDirectoryIn)) {
     InitResources();
+    chemFontFiles << QString::fromStdString(dataDirectory) + "Chem.ttf";
     fatal = [this](const QString& text) {
         message(nullptr, text, platform::MessageIcon::Critical);
         std::exit(EXIT_FAILURE);

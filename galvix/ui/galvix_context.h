@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -50,6 +51,8 @@ class GalvixContext {
 
     platform::Services services;
     std::string dataDirectory; // ends with "/"
+    // Font files that provide "Chem" when it is not installed, tried in order.
+    QStringList chemFontFiles;
 
     char jumpListFlag = 'O';
     int outputMode = 1; // 1 copy, 2 print

@@ -7,6 +7,7 @@
 #include "platform/qt_services.h"
 
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -56,12 +57,36 @@ int RunBatch(const std::string& path) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+constexpr const char* kHelp =
+    "Usage: molva [--help | --version | --batch FILE]\n"
+    "\n"
+    "Molva is a scientific and molecular-weight calculator: a line such as 2H2O+NaCl\n"
+    "is the molecular weight of two waters and a sodium chloride.\n"
+    "\n"
+    "  --batch FILE   run every line of FILE (- for standard input) as the calculator\n"
+    "                 would, without a window, and print one line per input line: the\n"
+    "                 calculator's history text, \" = \" and the result. Lines starting\n"
+    "                 with # change the number format (#fix3, #sci2, #auto), the angle\n"
+    "                 unit (#deg, #rad, #grad) or the memory (#mem, #mem+, #mem-).\n"
+    "                 FILE is read as UTF-8, or as Windows-1252 when it is not valid\n"
+    "                 UTF-8. An unreadable FILE gives exit status 1.\n"
+    "  --version      print the version\n"
+    "  --help         print this text\n";
+
+// Example.tsk beside the program, or in PREFIX/share/molva when installed.
+QString ExampleDirectory() {
+    const QString programDirectory = QApplication::applicationDirPath();
+    if (QFile::exists(programDirectory + "/Example.tsk"))
+        return programDirectory;
+    return programDirectory + "/../share/molva";
+}
+
 int RunWindow(int argc, char** argv) {
     const char separator = LocaleDecimalSeparator();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Molva");
     platform::QtServices real("Molva", "Molva Help");
-    molva::ui::MolvaMain window(real.services(), separator, QApplication::applicationDirPath());
+    molva::ui::MolvaMain window(real.services(), separator, ExampleDirectory());
     auto* splash = new molva::ui::FrmSplash(true, [&window] { window.show(); });
     splash->show();
     return QApplication::exec();
@@ -70,7 +95,21 @@ int RunWindow(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string_view(argv[1]) == "--batch")
+    const std::string_view option = argc > 1 ? argv[1] : "";
+    if (option == "--batch") {
+        if (argc != 3) {
+            std::cerr << kHelp;
+            return 2;
+        }
         return RunBatch(argv[2]);
+    }
+    if (option == "--version") {
+        std::cout << "molva " << MOLVA_VERSION << "\n";
+        return 0;
+    }
+    if (option == "--help") {
+        std::cout << kHelp;
+        return 0;
+    }
     return RunWindow(argc, argv);
 }

@@ -380,9 +380,8 @@ void MolvaMain::createCalculatorColumn(QWidget* column) {
         connect(button, &QPushButton::clicked, this, [this, k] { pressKey(k); });
         // A right click on any key offers the ion groups of the Insert menu.
         button->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(button, &QWidget::customContextMenuRequested, this, [this, button](QPoint at) {
-            topMenus_[2]->popup(button->mapToGlobal(at));
-        });
+        connect(button, &QWidget::customContextMenuRequested, this,
+                [this, button](QPoint at) { topMenus_[2]->popup(button->mapToGlobal(at)); });
         cmdNum_[static_cast<std::size_t>(k)] = button;
     }
     chkInverse_ = new QCheckBox("Inv", column);

@@ -1,8 +1,10 @@
 #include "platform/chem_text.h"
+#include "platform/data_location.h"
 #include "platform/files.h"
 #include "platform/qt_services.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -60,6 +62,48 @@ class PlatformTest : public QObject {
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("1\r\n\"A -> B + e\",1\r\n"));
+    }
+
+    void dataDirectoryIsTheProgramsWhileItHoldsTheData() {
+        QTemporaryDir program;
+        QFile data(program.filePath("Data.dat"));
+        QVERIFY(data.open(QIODevice::WriteOnly));
+        data.close();
+        QCOMPARE(platform::PrepareDataDirectory(program.path(), "/nowhere", "/nowhere/user",
+                                                "Data.dat", {}),
+                 program.path() + "/");
+    }
+
+    void installedLayoutSeedsAndUpgradesWithoutTouchingUserFiles() {
+        QTemporaryDir root;
+        const QString installed = root.filePath("share");
+        const QString user = root.filePath("home/Galvix3");
+        QDir().mkpath(installed);
+        auto write = [](const QString& path, const QByteArray& bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        auto read = [](const QString& path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+        };
+        write(installed + "/Data.dat", "data 1");
+        write(installed + "/Custom.dat", "0\r\n");
+        const platform::DataFiles files{{"Data.dat", "Ele.dat"}, {"Custom.dat"}};
+        const QString directory = platform::PrepareDataDirectory(root.filePath("bin"), installed,
+                                                                 user, "Data.dat", files);
+        QCOMPARE(directory, user + "/");
+        QCOMPARE(read(user + "/Data.dat"), QByteArray("data 1"));
+        QCOMPARE(read(user + "/Custom.dat"), QByteArray("0\r\n"));
+        write(user + "/Custom.dat", "1\r\n\"A -> B + e\",1\r\n");
+        write(user + "/Saved.dat", "\"mine\",\"a\",\"b\"\r\n");
+        write(installed + "/Data.dat", "data 2");
+        write(installed + "/Custom.dat", "0\r\n");
+        platform::PrepareDataDirectory(root.filePath("bin"), installed, user, "Data.dat", files);
+        QCOMPARE(read(user + "/Data.dat"), QByteArray("data 2"));
+        QCOMPARE(read(user + "/Custom.dat"), QByteArray("1\r\n\"A -> B + e\",1\r\n"));
+        QCOMPARE(read(user + "/Saved.dat"), QByteArray("\"mine\",\"a\",\"b\"\r\n"));
     }
 
     void programStarterRefusesPathsThatAreNoPrograms() {
