@@ -22,6 +22,7 @@
 #include "form8.h"
 #include "form9.h"
 #include "galvix_context.h"
+#include "platform/menus.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -138,42 +139,36 @@ void Form1::createControls() {
 }
 
 void Form1::createMenus() {
-    auto addAction = [this](QMenu* menu, const char* name, const QString& text,
-                            const QKeySequence& key = {}) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-        action->setShortcut(key);
-        return action;
-    };
     QMenu* file = menuBar()->addMenu("&File");
-    connect(addAction(file, "Save", "&Save", QKeySequence("Ctrl+S")), &QAction::triggered, this,
-            &Form1::saveSelected);
-    connect(addAction(file, "Open", "&Open", QKeySequence("Ctrl+O")), &QAction::triggered, this,
-            [this] { context_.form5().exec(); });
+    connect(platform::AddMenuItem(file, "Save", "&Save", QKeySequence("Ctrl+S")),
+            &QAction::triggered, this, &Form1::saveSelected);
+    connect(platform::AddMenuItem(file, "Open", "&Open", QKeySequence("Ctrl+O")),
+            &QAction::triggered, this, [this] { context_.form5().exec(); });
     file->addSeparator();
-    connect(addAction(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    connect(platform::AddMenuItem(file, "Exit", "E&xit"), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
-    connect(addAction(edit, "copy", "&Copy", QKeySequence("Ctrl+C")), &QAction::triggered, this,
-            [this] { showOutput(1); });
-    connect(addAction(edit, "print", "&Print", QKeySequence("Ctrl+P")), &QAction::triggered, this,
-            [this] { showOutput(2); });
+    connect(platform::AddMenuItem(edit, "copy", "&Copy", QKeySequence("Ctrl+C")),
+            &QAction::triggered, this, [this] { showOutput(1); });
+    connect(platform::AddMenuItem(edit, "print", "&Print", QKeySequence("Ctrl+P")),
+            &QAction::triggered, this, [this] { showOutput(2); });
     edit->addSeparator();
-    connect(addAction(edit, "find", "&Find", QKeySequence("Ctrl+F")), &QAction::triggered, this,
-            [this] { context_.form12().exec(); });
-    connect(addAction(edit, "next", "Find &Next", QKeySequence(Qt::Key_F3)), &QAction::triggered,
-            this, &Form1::findNext);
+    connect(platform::AddMenuItem(edit, "find", "&Find", QKeySequence("Ctrl+F")),
+            &QAction::triggered, this, [this] { context_.form12().exec(); });
+    connect(platform::AddMenuItem(edit, "next", "Find &Next", QKeySequence(Qt::Key_F3)),
+            &QAction::triggered, this, &Form1::findNext);
 
     QMenu* custom = menuBar()->addMenu("&Custom");
-    connect(addAction(custom, "Reactions", "&Reactions"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(custom, "Reactions", "&Reactions"), &QAction::triggered, this,
             [this] { context_.form3().exec(); });
 
     QMenu* options = menuBar()->addMenu("&Options");
     QMenu* arrangement = options->addMenu("&Arrangement");
     arrangement->menuAction()->setObjectName("arr");
-    actions_.asce = addAction(arrangement, "asce", "&Ascending");
-    actions_.des = addAction(arrangement, "des", "&Descending");
-    actions_.alpha = addAction(arrangement, "alpha", "A&lphabetical");
+    actions_.asce = platform::AddMenuItem(arrangement, "asce", "&Ascending");
+    actions_.des = platform::AddMenuItem(arrangement, "des", "&Descending");
+    actions_.alpha = platform::AddMenuItem(arrangement, "alpha", "A&lphabetical");
     for (QAction* action : {actions_.asce, actions_.des, actions_.alpha})
         action->setCheckable(true);
     actions_.alpha->setChecked(true);
@@ -183,14 +178,14 @@ void Form1::createMenus() {
             [this] { rearrange(Arrangement::Descending); });
     connect(actions_.alpha, &QAction::triggered, this,
             [this] { rearrange(Arrangement::Alphabetical); });
-    connect(addAction(options, "customize", "&Customize"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(options, "customize", "&Customize"), &QAction::triggered, this,
             [this] { context_.form10().exec(); });
-    connect(addAction(options, "tippppp", "Show &Tips"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(options, "tippppp", "Show &Tips"), &QAction::triggered, this,
             [this] { context_.form9().exec(); });
 
     QMenu* jump = menuBar()->addMenu("&Jump");
-    actions_.ox = addAction(jump, "ox", "&Oxidation");
-    actions_.red = addAction(jump, "red", "&Reduction");
+    actions_.ox = platform::AddMenuItem(jump, "ox", "&Oxidation");
+    actions_.red = platform::AddMenuItem(jump, "red", "&Reduction");
     connect(actions_.ox, &QAction::triggered, this, [this] { showJump('O'); });
     connect(actions_.red, &QAction::triggered, this, [this] { showJump('R'); });
     connect(command3_, &QPushButton::clicked, this, [this] { showJump('O'); });
@@ -198,18 +193,18 @@ void Form1::createMenus() {
     setJumpEnabled(true);
 
     QMenu* applications = menuBar()->addMenu("&Applications");
-    connect(addAction(applications, "ara", "&Add/Remove Applications"), &QAction::triggered, this,
-            [this] { context_.form15().exec(); });
+    connect(platform::AddMenuItem(applications, "ara", "&Add/Remove Applications"),
+            &QAction::triggered, this, [this] { context_.form15().exec(); });
     createApplicationsMenu(applications);
 
     QMenu* help = menuBar()->addMenu("&Help");
-    connect(addAction(help, "Instructions", "&Contents", QKeySequence(Qt::Key_F1)),
+    connect(platform::AddMenuItem(help, "Instructions", "&Contents", QKeySequence(Qt::Key_F1)),
             &QAction::triggered, this, [this] { context_.services.help.showTopic(this, 1); });
-    connect(addAction(help, "index", "&Index"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(help, "index", "&Index"), &QAction::triggered, this,
             [this] { context_.services.help.showIndex(this); });
-    connect(addAction(help, "About", "&About"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(help, "About", "&About"), &QAction::triggered, this,
             [this] { context_.form14().exec(); });
-    connect(addAction(help, "sgsd", "&List of Elements", QKeySequence(Qt::Key_F8)),
+    connect(platform::AddMenuItem(help, "sgsd", "&List of Elements", QKeySequence(Qt::Key_F8)),
             &QAction::triggered, this, [this] { context_.showElements(); });
 }
 

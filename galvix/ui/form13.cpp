@@ -88,13 +88,10 @@ std::optional<QString> Form13::buildLines(bool reductionList) {
 }
 
 void Form13::run() {
-    using platform::MessageButton;
     const bool copying = context_.outputMode == 1;
     const bool reductionList = option5_->isChecked();
-    if (!copying &&
-        context_.message(this, "Do you want to print the half reactions?",
-                         platform::MessageIcon::Information, platform::MessageButtons::YesNo,
-                         MessageButton::Yes) != MessageButton::Yes)
+    if (!copying && !context_.askToPrint(this, "Do you want to print the half reactions?",
+                                         platform::MessageIcon::Information))
         return;
     try {
         const auto lines = buildLines(reductionList);
@@ -104,21 +101,13 @@ void Form13::run() {
             return;
         }
         if (copying) {
-            const QString text = OutputHeader() +
-                                 (reductionList ? kReductionHeading : kOxidationHeading) +
-                                 "\r\n\r\n" + *lines;
-            context_.services.clipboard.clear();
-            context_.services.clipboard.setText(text, ChemToHtml(text));
-            context_.message(this, "In order to view the half reactions properly, convert them "
-                                   "to the Chem (Chem.ttf) font");
-        } else {
-            auto job = context_.services.printer.start(this);
-            if (job) {
-                const QString text = OutputHeader() + kReductionHeading + "\r\n\r\n" + *lines;
-                if (!(job->preparePage() && job->setFont(kChemFamily, 10) && job->printText(text) &&
-                      job->end()))
-                    throw OutputFailure{};
-            }
+            const QString heading = reductionList ? kReductionHeading : kOxidationHeading;
+            context_.copyChemText(this, OutputHeader() + heading + "\r\n\r\n" + *lines,
+                                  "In order to view the half reactions properly, convert them "
+                                  "to the Chem (Chem.ttf) font");
+        } else if (!context_.printChemText(this, OutputHeader() + kReductionHeading + "\r\n\r\n" +
+                                                     *lines)) {
+            throw OutputFailure{};
         }
     } catch (const OutputFailure&) {
         context_.message(this, "Error!", platform::MessageIcon::Critical);

@@ -10,6 +10,7 @@
 #include "form5.h"
 #include "form9.h"
 #include "galvix_context.h"
+#include "platform/menus.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -161,45 +162,39 @@ void Form2::createControls() {
 }
 
 void Form2::createMenus() {
-    auto addAction = [this](QMenu* menu, const char* name, const QString& text,
-                            const QKeySequence& key = {}) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-        action->setShortcut(key);
-        return action;
-    };
     QMenu* file = menuBar()->addMenu("&File");
-    connect(addAction(file, "New", "&New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
-            [this] {
+    connect(platform::AddMenuItem(file, "New", "&New", QKeySequence("Ctrl+N")), &QAction::triggered,
+            this, [this] {
                 hide();
                 context_.form1().show();
             });
-    connect(addAction(file, "Save", "&Save", QKeySequence("Ctrl+S")), &QAction::triggered, this,
-            [this] { context_.form1().saveSelected(); });
-    connect(addAction(file, "Open", "&Open", QKeySequence("Ctrl+O")), &QAction::triggered, this,
-            [this] { context_.form5().exec(); });
+    connect(platform::AddMenuItem(file, "Save", "&Save", QKeySequence("Ctrl+S")),
+            &QAction::triggered, this, [this] { context_.form1().saveSelected(); });
+    connect(platform::AddMenuItem(file, "Open", "&Open", QKeySequence("Ctrl+O")),
+            &QAction::triggered, this, [this] { context_.form5().exec(); });
     file->addSeparator();
-    connect(addAction(file, "Exit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    connect(platform::AddMenuItem(file, "Exit", "E&xit"), &QAction::triggered, this,
+            &QWidget::close);
     QMenu* edit = menuBar()->addMenu("&Edit");
-    connect(addAction(edit, "Copy", "&Copy", QKeySequence("Ctrl+C")), &QAction::triggered, this,
-            &Form2::copy);
-    connect(addAction(edit, "Print", "&Print", QKeySequence("Ctrl+P")), &QAction::triggered, this,
-            &Form2::print);
+    connect(platform::AddMenuItem(edit, "Copy", "&Copy", QKeySequence("Ctrl+C")),
+            &QAction::triggered, this, &Form2::copy);
+    connect(platform::AddMenuItem(edit, "Print", "&Print", QKeySequence("Ctrl+P")),
+            &QAction::triggered, this, &Form2::print);
     QMenu* options = menuBar()->addMenu("&Options");
-    connect(addAction(options, "cus", "&Customize"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(options, "cus", "&Customize"), &QAction::triggered, this,
             [this] { context_.form10().exec(); });
-    connect(addAction(options, "llll", "Show &Tips"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(options, "llll", "Show &Tips"), &QAction::triggered, this,
             [this] { context_.form9().exec(); });
     QMenu* help = menuBar()->addMenu("&Help");
-    connect(addAction(help, "Instructions", "&Contents", QKeySequence(Qt::Key_F1)),
+    connect(platform::AddMenuItem(help, "Instructions", "&Contents", QKeySequence(Qt::Key_F1)),
             &QAction::triggered, this, [this] { context_.services.help.showTopic(this, 1); });
-    connect(addAction(help, "index", "&Index"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(help, "index", "&Index"), &QAction::triggered, this,
             [this] { context_.services.help.showIndex(this); });
-    connect(addAction(help, "About", "&About"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(help, "About", "&About"), &QAction::triggered, this,
             [this] { context_.form14().exec(); });
-    connect(addAction(help, "the", "&List of Elements", QKeySequence(Qt::Key_F8)),
+    connect(platform::AddMenuItem(help, "the", "&List of Elements", QKeySequence(Qt::Key_F8)),
             &QAction::triggered, this, [this] { context_.showElements(); });
-    connect(addAction(help, "fssdsf", "A&bbreviations"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(help, "fssdsf", "A&bbreviations"), &QAction::triggered, this,
             &Form2::showAbbreviations);
 }
 
@@ -273,27 +268,16 @@ QString Form2::resultText() const {
 }
 
 void Form2::copy() {
-    const QString text = resultText();
-    context_.services.clipboard.clear();
-    context_.services.clipboard.setText(text, ChemToHtml(text));
-    context_.message(this, "Note: to view reactions (and the delta symbol) properly (in a word "
-                           "processor), convert them to the Chem (Chem.ttf) font.");
+    context_.copyChemText(this, resultText(),
+                          "Note: to view reactions (and the delta symbol) properly (in a word "
+                          "processor), convert them to the Chem (Chem.ttf) font.");
 }
 
 void Form2::print() {
-    using platform::MessageButton;
-    if (context_.message(this, "Do you want to print the results?", platform::MessageIcon::Question,
-                         platform::MessageButtons::YesNo, MessageButton::Yes) != MessageButton::Yes)
+    if (!context_.askToPrint(this, "Do you want to print the results?"))
         return;
-    auto job = context_.services.printer.start(this);
-    if (!job)
-        return;
-    bool ok = job->preparePage();
-    if (ok) {
-        label8_->setText(kChemGibbs);
-        const QString text = resultText();
-        ok = job->setFont(kChemFamily, 10) && job->printText(text) && job->end();
-    }
+    label8_->setText(kChemGibbs);
+    const bool ok = context_.printChemText(this, resultText());
     label8_->setText(kGibbsCaption);
     if (!ok)
         context_.message(this, "Error printing!", platform::MessageIcon::Critical);

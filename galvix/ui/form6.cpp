@@ -88,24 +88,14 @@ QString Form6::dataText() const {
 }
 
 void Form6::copy() {
-    const QString text = dataText();
-    context_.services.clipboard.clear();
-    context_.services.clipboard.setText(text, ChemToHtml(text));
-    context_.message(this, "Note: to view the half reaction properly (in a word processor), "
-                           "convert it to the Chem (Chem.ttf) font.");
+    context_.copyChemText(this, dataText(),
+                          "Note: to view the half reaction properly (in a word processor), "
+                          "convert it to the Chem (Chem.ttf) font.");
 }
 
 void Form6::print() {
-    using platform::MessageButton;
-    if (context_.message(this, "Do you want to print the results?", platform::MessageIcon::Question,
-                         platform::MessageButtons::YesNo, MessageButton::Yes) != MessageButton::Yes)
-        return;
-    auto job = context_.services.printer.start(this);
-    if (!job)
-        return;
-    const bool ok = job->preparePage() && job->setFont(kChemFamily, 10) &&
-                    job->printText(dataText()) && job->end();
-    if (!ok)
+    if (context_.askToPrint(this, "Do you want to print the results?") &&
+        !context_.printChemText(this, dataText()))
         context_.message(this, "Error printing!", platform::MessageIcon::Critical);
 }
 

@@ -101,19 +101,12 @@ void Form7::copy() {
 }
 
 void Form7::print() {
-    using platform::MessageButton;
-    if (context_.message(this, "Do you want to print this?", platform::MessageIcon::Question,
-                         platform::MessageButtons::YesNo, MessageButton::Yes) != MessageButton::Yes)
-        return;
-    auto job = context_.services.printer.start(this);
-    if (!job)
+    if (!context_.askToPrint(this, "Do you want to print this?"))
         return;
     QString text = OutputHeader() + kHeading + "\r\n\r\n";
     for (const std::string& line : lines())
         text += ChemDisplay(line) + "\r\n";
-    const bool ok =
-        job->preparePage() && job->setFont(kChemFamily, 10) && job->printText(text) && job->end();
-    if (!ok)
+    if (!context_.printChemText(this, text))
         context_.message(this, "Error printing!", platform::MessageIcon::Critical);
 }
 

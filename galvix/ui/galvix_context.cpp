@@ -1,6 +1,7 @@
 #include "galvix_context.h"
 
 #include "appearance.h"
+#include "chem_output.h"
 #include "form1.h"
 #include "form10.h"
 #include "form11.h"
@@ -77,6 +78,27 @@ bool GalvixContext::confirmQuit(QWidget* parent) {
     return message(parent, "Are you sure you want to quit?", platform::MessageIcon::Exclamation,
                    platform::MessageButtons::YesNo,
                    platform::MessageButton::No) == platform::MessageButton::Yes;
+}
+
+void GalvixContext::copyChemText(QWidget* parent, const QString& text, const QString& note) {
+    services.clipboard.clear();
+    services.clipboard.setText(text, ChemToHtml(text));
+    if (!note.isEmpty())
+        message(parent, note);
+}
+
+bool GalvixContext::askToPrint(QWidget* parent, const QString& question,
+                               platform::MessageIcon icon) {
+    return message(parent, question, icon, platform::MessageButtons::YesNo,
+                   platform::MessageButton::Yes) == platform::MessageButton::Yes;
+}
+
+bool GalvixContext::printChemText(QWidget* parent, const QString& text) {
+    auto job = services.printer.start(parent);
+    if (!job)
+        return true;
+    return job->preparePage() && job->setFont(kChemFamily, 10) && job->printText(text) &&
+           job->end();
 }
 
 void GalvixContext::registerWindow(QWidget* window) {

@@ -6,9 +6,9 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QStringList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <string>
@@ -70,6 +70,14 @@ class GalvixContext {
             platform::MessageIcon icon = platform::MessageIcon::None,
             platform::MessageButtons buttons = platform::MessageButtons::Ok,
             platform::MessageButton defaultButton = platform::MessageButton::Ok);
+    // Puts a Chem text on the clipboard, plain and as HTML, then shows the note.
+    void copyChemText(QWidget* parent, const QString& text, const QString& note);
+    // Asks the print question; true when the answer is Yes.
+    bool askToPrint(QWidget* parent, const QString& question,
+                    platform::MessageIcon icon = platform::MessageIcon::Question);
+    // Prints a text in Chem at 10 points after the page preparation; true when
+    // it printed or the user cancelled the printer dialog, false on a failure.
+    bool printChemText(QWidget* parent, const QString& text);
     // Asks "Are you sure you want to quit?"; true when the answer is Yes.
     bool confirmQuit(QWidget* parent);
     // Ends the program at once, closing every window.

@@ -8,6 +8,7 @@
 #include "frm_splash.h"
 #include "keypad.h"
 #include "platform/files.h"
+#include "platform/menus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -138,43 +139,36 @@ QAction* MolvaMain::action(const char* name) const {
 }
 
 void MolvaMain::createMenus() {
-    auto add = [this](QMenu* menu, const char* name, const QString& text,
-                      const QKeySequence& key = {}) {
-        QAction* item = menu->addAction(text);
-        item->setObjectName(name);
-        item->setShortcut(key);
-        return item;
-    };
     QMenu* file = menuBar()->addMenu("&File");
     file->menuAction()->setObjectName("mnuFile");
-    connect(add(file, "mnuNew", "&New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
-            &MolvaMain::newList);
-    connect(add(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
-            &MolvaMain::openTask);
-    connect(add(file, "mnuSave", "&Save...", QKeySequence("Ctrl+S")), &QAction::triggered, this,
-            &MolvaMain::saveList);
+    connect(platform::AddMenuItem(file, "mnuNew", "&New", QKeySequence("Ctrl+N")),
+            &QAction::triggered, this, &MolvaMain::newList);
+    connect(platform::AddMenuItem(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O")),
+            &QAction::triggered, this, &MolvaMain::openTask);
+    connect(platform::AddMenuItem(file, "mnuSave", "&Save...", QKeySequence("Ctrl+S")),
+            &QAction::triggered, this, &MolvaMain::saveList);
     file->addSeparator();
-    connect(add(file, "mnuPrint", "&Print...", QKeySequence("Ctrl+P")), &QAction::triggered, this,
-            &MolvaMain::printList);
+    connect(platform::AddMenuItem(file, "mnuPrint", "&Print...", QKeySequence("Ctrl+P")),
+            &QAction::triggered, this, &MolvaMain::printList);
     file->addSeparator();
-    connect(add(file, "mnuExit", "E&xit", QKeySequence("Ctrl+Q")), &QAction::triggered, this,
-            [] { QCoreApplication::exit(0); });
+    connect(platform::AddMenuItem(file, "mnuExit", "E&xit", QKeySequence("Ctrl+Q")),
+            &QAction::triggered, this, [] { QCoreApplication::exit(0); });
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     edit->menuAction()->setObjectName("mnuEdit");
-    connect(add(edit, "mnuCut", "Cu&t", QKeySequence("Ctrl+X")), &QAction::triggered, this,
-            &MolvaMain::cut);
-    connect(add(edit, "mnuCopy", "&Copy", QKeySequence("Ctrl+C")), &QAction::triggered, this,
-            &MolvaMain::copy);
-    connect(add(edit, "mnuPaste", "&Paste", QKeySequence("Ctrl+V")), &QAction::triggered, this,
-            &MolvaMain::paste);
-    connect(add(edit, "mnuDelete", "&Delete", QKeySequence("Shift+Del")), &QAction::triggered, this,
-            &MolvaMain::deleteText);
+    connect(platform::AddMenuItem(edit, "mnuCut", "Cu&t", QKeySequence("Ctrl+X")),
+            &QAction::triggered, this, &MolvaMain::cut);
+    connect(platform::AddMenuItem(edit, "mnuCopy", "&Copy", QKeySequence("Ctrl+C")),
+            &QAction::triggered, this, &MolvaMain::copy);
+    connect(platform::AddMenuItem(edit, "mnuPaste", "&Paste", QKeySequence("Ctrl+V")),
+            &QAction::triggered, this, &MolvaMain::paste);
+    connect(platform::AddMenuItem(edit, "mnuDelete", "&Delete", QKeySequence("Shift+Del")),
+            &QAction::triggered, this, &MolvaMain::deleteText);
     edit->addSeparator();
-    connect(add(edit, "mnuSelect", "Select &All", QKeySequence("Ctrl+A")), &QAction::triggered,
-            this, &MolvaMain::selectAll);
-    connect(add(edit, "mnuClear", "Clear Displa&y   ", QKeySequence("Ctrl+Y")), &QAction::triggered,
-            this, &MolvaMain::clearDisplay);
+    connect(platform::AddMenuItem(edit, "mnuSelect", "Select &All", QKeySequence("Ctrl+A")),
+            &QAction::triggered, this, &MolvaMain::selectAll);
+    connect(platform::AddMenuItem(edit, "mnuClear", "Clear Displa&y   ", QKeySequence("Ctrl+Y")),
+            &QAction::triggered, this, &MolvaMain::clearDisplay);
 
     QMenu* insert = menuBar()->addMenu("&Insert");
     insert->menuAction()->setObjectName("mnuInsert");
@@ -190,17 +184,18 @@ void MolvaMain::createMenus() {
 
     QMenu* view = menuBar()->addMenu("&View");
     view->menuAction()->setObjectName("mnuView");
-    QAction* expand = add(view, "mnuExpand", "Expand Molva", QKeySequence(Qt::Key_F9));
+    QAction* expand =
+        platform::AddMenuItem(view, "mnuExpand", "Expand Molva", QKeySequence(Qt::Key_F9));
     expand->setCheckable(true);
     connect(expand, &QAction::triggered, this, &MolvaMain::expandOrShrink);
-    QAction* shortView = add(view, "mnuShort", "Show Display only");
+    QAction* shortView = platform::AddMenuItem(view, "mnuShort", "Show Display only");
     shortView->setCheckable(true);
     connect(shortView, &QAction::triggered, this, &MolvaMain::toggleDisplayOnly);
     view->addSeparator();
     const char* constantCaptions[] = {"Classic Calculator", "&SI Units", "&Physical Constants",
                                       "&Custom Constant", "&New Custom Constant..."};
     for (int k = 0; k < 5; ++k) {
-        QAction* item = add(view, "", constantCaptions[k]);
+        QAction* item = platform::AddMenuItem(view, "", constantCaptions[k]);
         item->setObjectName(QString("mnuConstants(%1)").arg(k));
         item->setCheckable(true);
         if (k == 1)
@@ -211,15 +206,15 @@ void MolvaMain::createMenus() {
     }
     findChild<QAction*>("mnuConstants(0)")->setChecked(true);
     view->addSeparator();
-    connect(add(view, "mnuNumber", "Number &Format...", QKeySequence("Ctrl+F")),
+    connect(platform::AddMenuItem(view, "mnuNumber", "Number &Format...", QKeySequence("Ctrl+F")),
             &QAction::triggered, this, &MolvaMain::toggleNumberPanel);
-    QAction* separator = add(view, "mnuSeparator", "Function Separator");
+    QAction* separator = platform::AddMenuItem(view, "mnuSeparator", "Function Separator");
     separator->setCheckable(true);
     separator->setChecked(true);
     connect(separator, &QAction::toggled, this,
             [this](bool on) { session_.state().showSeparators = on; });
     view->addSeparator();
-    QAction* top = add(view, "mnuTop", "Always On &Top", QKeySequence("Ctrl+T"));
+    QAction* top = platform::AddMenuItem(view, "mnuTop", "Always On &Top", QKeySequence("Ctrl+T"));
     top->setCheckable(true);
     connect(top, &QAction::triggered, this, [this, top] {
         top->setChecked(!top->isChecked()); // the handler toggles the check itself
@@ -228,13 +223,14 @@ void MolvaMain::createMenus() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->menuAction()->setObjectName("mnuHelp");
-    connect(add(help, "mnuUsage", "Help &Topics ", QKeySequence(Qt::Key_F1)), &QAction::triggered,
-            this, [this] { services_.help.showTopic(this, 1); });
-    connect(add(help, "mnuExample", "&Example"), &QAction::triggered, this, &MolvaMain::runExample);
+    connect(platform::AddMenuItem(help, "mnuUsage", "Help &Topics ", QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, [this] { services_.help.showTopic(this, 1); });
+    connect(platform::AddMenuItem(help, "mnuExample", "&Example"), &QAction::triggered, this,
+            &MolvaMain::runExample);
     help->addSeparator();
-    connect(add(help, "mnuSplash", "&Splash Screen"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(help, "mnuSplash", "&Splash Screen"), &QAction::triggered, this,
             [] { ShowSplashFromMenu(); });
-    connect(add(help, "mnuAbout", "&About Molva"), &QAction::triggered, this,
+    connect(platform::AddMenuItem(help, "mnuAbout", "&About Molva"), &QAction::triggered, this,
             [this] { ShowAbout(this); });
     topMenus_ = {file, edit, insert, view, help};
 }
