@@ -30,6 +30,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -456,6 +457,7 @@ void MolvaMain::createFunctionArea(QWidget* area) {
     power->addWidget(new QLabel("y =", picFunction_));
     txtPower_ = new QLineEdit("3", picFunction_);
     txtPower_->setObjectName("txtPower");
+    selectOnFocus_.append(txtPower_);
     vsbPower_ = new QScrollBar(Qt::Vertical, picFunction_);
     vsbPower_->setObjectName("vsbPower");
     vsbPower_->setRange(0, 308);
@@ -495,6 +497,7 @@ void MolvaMain::createFunctionArea(QWidget* area) {
         box->setFixedWidth(30);
         connect(box, &QLineEdit::returnPressed, this, &MolvaMain::calculateQuadratic);
         txtKvadratna_[static_cast<std::size_t>(k)] = box;
+        selectOnFocus_.append(box);
         equation->addWidget(box);
         QLabel* plus = IndexedLabel(quadratic, "lblPlus", k, QString::fromUtf8(pluses[k]));
         equation->addWidget(plus);
@@ -1284,6 +1287,10 @@ bool MolvaMain::handleKey(QKeyEvent* event) {
 
 bool MolvaMain::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::FocusIn && selectOnFocus_.contains(widget)) {
+        auto* box = static_cast<QLineEdit*>(widget);
+        QTimer::singleShot(0, box, [box] { box->selectAll(); });
+    }
     if (event->type() == QEvent::KeyPress && widget && widget->window() == this) {
         auto* key = static_cast<QKeyEvent*>(event);
         for (int k = 0; k < 4; ++k) {

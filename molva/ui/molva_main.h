@@ -5,6 +5,7 @@
 #include "engine/session.h"
 #include "platform/services.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <array>
 
@@ -158,6 +159,7 @@ class MolvaMain : public QMainWindow {
     QFrame* fraOptMaska_ = nullptr;
     QStackedWidget* views_ = nullptr;
     std::array<QMenu*, 5> topMenus_{};
+    QList<QWidget*> selectOnFocus_; // boxes whose whole text is selected on focus
     bool expanded_ = false;
     bool displayOnly_ = false;
     bool topmost_ = false;
