@@ -33,6 +33,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -317,7 +318,7 @@ void Form1::showHalfReactionData(QListWidget* list, QListWidgetItem* item) {
 void Form1::rearrange(Arrangement arrangement) {
     if (rearranging_)
         return;
-    rearranging_ = true;
+    const QScopedValueRollback<bool> guard(rearranging_, true);
     if (arrangement == Arrangement::Alphabetical) {
         if (const auto table = loadTable()) {
             fillLists(MakeListItems(*table, Arrangement::Alphabetical));
@@ -325,7 +326,6 @@ void Form1::rearrange(Arrangement arrangement) {
             setJumpEnabled(true);
         }
         setArrangementChecks(arrangement_);
-        rearranging_ = false;
         return;
     }
     Form11& progress = context_.form11();
@@ -353,7 +353,6 @@ void Form1::rearrange(Arrangement arrangement) {
         setJumpEnabled(false);
     }
     setArrangementChecks(arrangement_);
-    rearranging_ = false;
 }
 
 void Form1::setArrangementChecks(Arrangement arrangement) {

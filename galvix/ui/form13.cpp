@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace galvix::ui {
@@ -88,6 +89,9 @@ std::optional<QString> Form13::buildLines(bool reductionList) {
 }
 
 void Form13::run() {
+    if (running_)
+        return;
+    const QScopedValueRollback<bool> guard(running_, true);
     const bool copying = context_.outputMode == 1;
     const bool reductionList = option5_->isChecked();
     if (!copying && !context_.askToPrint(this, "Do you want to print the half reactions?",

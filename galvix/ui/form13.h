@@ -28,6 +28,7 @@ class Form13 : public QDialog {
     QLabel* label1_;
     QRadioButton* option1_;
     QRadioButton* option5_;
+    bool running_ = false; // the list is being built; a second OK waits for it
 };
 
 } // namespace galvix::ui

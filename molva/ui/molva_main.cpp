@@ -1286,6 +1286,9 @@ bool MolvaMain::handleKey(QKeyEvent* event) {
 }
 
 bool MolvaMain::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::MouseButtonRelease)
+        return QMainWindow::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::FocusIn && selectOnFocus_.contains(widget)) {
         auto* box = static_cast<QLineEdit*>(widget);
