@@ -154,6 +154,7 @@ Entry CalcSession::EnterCalculation(std::string_view line) {
     const LineOutcome outcome = RunLine(state_, line, formatKind_, formatZeros());
     Entry entry;
     if (outcome.tooLong) {
+        entry.tooLong = true;
         entry.resultLine = outcome.resultLine;
         entry.inputLine = std::string(line);
         return entry;

@@ -26,6 +26,7 @@ struct Entry {
     std::string historyText;
     std::string resultLine;
     bool command = false;
+    bool tooLong = false; // the line was not calculated: its filtered text is too long
     std::string inputLine;                     // the input line's text afterwards
     std::optional<std::size_t> selectionStart; // the unknown symbol, selected in inputLine
     std::size_t selectionLength = 0;

@@ -645,8 +645,8 @@ void MolvaMain::convertChem2Text() {
         updateIndicators();
         showDisplay();
         input_->clear();
-    } else if (entry.historyText.empty() && entry.resultLine == "Overflow") {
-        rezultat_[0]->setText("Overflow");
+    } else if (entry.tooLong) {
+        rezultat_[0]->setText(FromUtf8(entry.resultLine));
     } else {
         showDisplay();
         if (entry.selectionStart) {

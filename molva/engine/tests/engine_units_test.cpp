@@ -281,6 +281,7 @@ TEST(BadInputTest, HostileLinesEndWithAResult) {
     const Entry tooLong = session.Enter(std::string(40000, '1'));
     EXPECT_EQ(tooLong.historyText, "");
     EXPECT_EQ(tooLong.resultLine, "Overflow");
+    EXPECT_TRUE(tooLong.tooLong);
     std::mt19937 random(7);
     for (int line = 0; line < 300; ++line) {
         std::string bytes(random() % 40, '\0');
