@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace galvix::testing {
@@ -13,3 +14,18 @@ struct RowName {
 };
 
 } // namespace galvix::testing
+
+namespace galvix {
+namespace {
+
+// Test rows print as their names, so test listings stay readable.
+template <class Row>
+requires requires(const Row& row) {
+    row.name;
+}
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
+}
+
+} // namespace
+} // namespace galvix
