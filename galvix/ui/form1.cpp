@@ -416,12 +416,7 @@ void Form1::startApplication(int index) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (context_.confirmQuit(this)) {
-        event->accept();
-        context_.quit();
-    } else {
-        event->ignore();
-    }
+    context_.handleClose(this, event);
 }
 
 } // namespace galvix::ui

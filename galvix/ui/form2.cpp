@@ -294,12 +294,7 @@ void Form2::showAbbreviations() {
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
-    if (context_.confirmQuit(this)) {
-        event->accept();
-        context_.quit();
-    } else {
-        event->ignore();
-    }
+    context_.handleClose(this, event);
 }
 
 } // namespace galvix::ui

@@ -19,6 +19,7 @@
 #include "form9.h"
 #include "platform/files.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QShortcut>
 #include <cstdlib>
@@ -99,6 +100,15 @@ bool GalvixContext::printChemText(QWidget* parent, const QString& text) {
         return true;
     return job->preparePage() && job->setFont(kChemFamily, 10) && job->printText(text) &&
            job->end();
+}
+
+void GalvixContext::handleClose(QWidget* window, QCloseEvent* event) {
+    if (confirmQuit(window)) {
+        event->accept();
+        quit();
+    } else {
+        event->ignore();
+    }
 }
 
 void GalvixContext::registerWindow(QWidget* window) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+class QCloseEvent;
 class QWidget;
 
 namespace galvix::ui {
@@ -80,6 +81,9 @@ class GalvixContext {
     bool printChemText(QWidget* parent, const QString& text);
     // Asks "Are you sure you want to quit?"; true when the answer is Yes.
     bool confirmQuit(QWidget* parent);
+    // A close request of a main window: the quit question decides whether the
+    // program ends or the close is cancelled.
+    void handleClose(QWidget* window, QCloseEvent* event);
     // Ends the program at once, closing every window.
     std::function<void()> quit;
     // Rewrites a whole file safely (Custom.dat); tests replace it to fail.
