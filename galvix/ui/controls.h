@@ -26,6 +26,15 @@ inline QLineEdit* NamedTextBox(QWidget* parent, const QString& name, const QStri
     return box;
 }
 
+// The program's picture: a large flask sign.
+inline QLabel* ProgramPicture(QWidget* parent, const QString& name, int pointSize) {
+    auto* picture = NamedLabel(parent, name, QString::fromUtf8("\u2697"));
+    QFont big = picture->font();
+    big.setPointSize(pointSize);
+    picture->setFont(big);
+    return picture;
+}
+
 // Runs the typing aid on every change of a formula box: "/" and "*" markers
 // become the Chem codes of subscripts and superscripts.
 void AttachTypingAid(QLineEdit* box);

@@ -199,14 +199,7 @@ void Form1::createMenus() {
     createApplicationsMenu(applications);
 
     QMenu* help = menuBar()->addMenu("&Help");
-    connect(platform::AddMenuItem(help, "Instructions", "&Contents", QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, [this] { context_.services.help.showTopic(this, 1); });
-    connect(platform::AddMenuItem(help, "index", "&Index"), &QAction::triggered, this,
-            [this] { context_.services.help.showIndex(this); });
-    connect(platform::AddMenuItem(help, "About", "&About"), &QAction::triggered, this,
-            [this] { context_.form14().exec(); });
-    connect(platform::AddMenuItem(help, "sgsd", "&List of Elements", QKeySequence(Qt::Key_F8)),
-            &QAction::triggered, this, [this] { context_.showElements(); });
+    context_.addHelpItems(help, this, "sgsd");
 }
 
 void Form1::createApplicationsMenu(QMenu* menu) {

@@ -2,6 +2,7 @@
 #include "form14.h"
 
 #include "appearance.h"
+#include "controls.h"
 #include "galvix_context.h"
 
 #include <QGridLayout>
@@ -33,11 +34,7 @@ Form14::Form14(GalvixContext& context) : context_(context) {
     setObjectName("Form14");
     setWindowTitle("About Galvix");
     auto* layout = new QGridLayout(this);
-    auto* icon = new QLabel(QString::fromUtf8("\u2697"), this);
-    icon->setObjectName("picIcon");
-    QFont big = icon->font();
-    big.setPointSize(28);
-    icon->setFont(big);
+    auto* icon = ProgramPicture(this, "picIcon", 28);
     auto* title = new QLabel("Galvix", this);
     title->setObjectName("lblTitle");
     auto* version = new QLabel("Version 3.0", this);

@@ -186,14 +186,7 @@ void Form2::createMenus() {
     connect(platform::AddMenuItem(options, "llll", "Show &Tips"), &QAction::triggered, this,
             [this] { context_.form9().exec(); });
     QMenu* help = menuBar()->addMenu("&Help");
-    connect(platform::AddMenuItem(help, "Instructions", "&Contents", QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, [this] { context_.services.help.showTopic(this, 1); });
-    connect(platform::AddMenuItem(help, "index", "&Index"), &QAction::triggered, this,
-            [this] { context_.services.help.showIndex(this); });
-    connect(platform::AddMenuItem(help, "About", "&About"), &QAction::triggered, this,
-            [this] { context_.form14().exec(); });
-    connect(platform::AddMenuItem(help, "the", "&List of Elements", QKeySequence(Qt::Key_F8)),
-            &QAction::triggered, this, [this] { context_.showElements(); });
+    context_.addHelpItems(help, this, "the");
     connect(platform::AddMenuItem(help, "fssdsf", "A&bbreviations"), &QAction::triggered, this,
             &Form2::showAbbreviations);
 }

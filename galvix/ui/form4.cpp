@@ -3,6 +3,7 @@
 #include "form4.h"
 
 #include "appearance.h"
+#include "controls.h"
 #include "form1.h"
 #include "form9.h"
 #include "galvix_context.h"
@@ -31,11 +32,7 @@ Form4::Form4(GalvixContext& context) : context_(context) {
     frame->setFrameShape(QFrame::Box);
     outer->addWidget(frame);
     auto* layout = new QVBoxLayout(frame);
-    auto* logo = new QLabel(QString::fromUtf8("\u2697"), frame);
-    logo->setObjectName("imgLogo");
-    QFont logoFont = logo->font();
-    logoFont.setPointSize(48);
-    logo->setFont(logoFont);
+    auto* logo = ProgramPicture(frame, "imgLogo", 48);
     auto* title = new QLabel("Galvix", frame);
     title->setObjectName("lblProductName");
     QFont titleFont = title->font();

@@ -2,6 +2,7 @@
 #include "form9.h"
 
 #include "appearance.h"
+#include "controls.h"
 #include "galvix_context.h"
 #include "tips.h"
 
@@ -18,11 +19,7 @@ Form9::Form9(GalvixContext& context) : context_(context) {
     setObjectName("Form9");
     setWindowTitle("Galvix -- Tip of the Day");
     auto* layout = new QGridLayout(this);
-    auto* picture = new QLabel(QString::fromUtf8("\u2697"), this);
-    picture->setObjectName("Picture1");
-    QFont big = picture->font();
-    big.setPointSize(28);
-    picture->setFont(big);
+    auto* picture = ProgramPicture(this, "Picture1", 28);
     auto* label1 = new QLabel("Did you know...", this);
     label1->setObjectName("Label1");
     lblTip_ = new QLabel(this);

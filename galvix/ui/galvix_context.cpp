@@ -18,6 +18,7 @@
 #include "form8.h"
 #include "form9.h"
 #include "platform/files.h"
+#include "platform/menus.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -100,6 +101,19 @@ bool GalvixContext::printChemText(QWidget* parent, const QString& text) {
         return true;
     return job->preparePage() && job->setFont(kChemFamily, 10) && job->printText(text) &&
            job->end();
+}
+
+void GalvixContext::addHelpItems(QMenu* help, QWidget* window, const char* elementsName) {
+    QObject::connect(
+        platform::AddMenuItem(help, "Instructions", "&Contents", QKeySequence(Qt::Key_F1)),
+        &QAction::triggered, window, [this, window] { services.help.showTopic(window, 1); });
+    QObject::connect(platform::AddMenuItem(help, "index", "&Index"), &QAction::triggered, window,
+                     [this, window] { services.help.showIndex(window); });
+    QObject::connect(platform::AddMenuItem(help, "About", "&About"), &QAction::triggered, window,
+                     [this] { form14().exec(); });
+    QObject::connect(
+        platform::AddMenuItem(help, elementsName, "&List of Elements", QKeySequence(Qt::Key_F8)),
+        &QAction::triggered, window, [this] { showElements(); });
 }
 
 void GalvixContext::handleClose(QWidget* window, QCloseEvent* event) {

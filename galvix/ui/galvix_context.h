@@ -14,6 +14,7 @@
 #include <string>
 
 class QCloseEvent;
+class QMenu;
 class QWidget;
 
 namespace galvix::ui {
@@ -81,6 +82,9 @@ class GalvixContext {
     bool printChemText(QWidget* parent, const QString& text);
     // Asks "Are you sure you want to quit?"; true when the answer is Yes.
     bool confirmQuit(QWidget* parent);
+    // The Help menu items both main windows share: Contents (F1), Index, About
+    // and the list of elements (F8, under the item name `elementsName`).
+    void addHelpItems(QMenu* help, QWidget* window, const char* elementsName);
     // A close request of a main window: the quit question decides whether the
     // program ends or the close is cancelled.
     void handleClose(QWidget* window, QCloseEvent* event);
