@@ -10,7 +10,7 @@ packages=(
     python3 python3-fontforge fonts-dejavu-core
     poppler-utils xvfb xauth
     clang libclang-rt-dev
-    appstream dpkg-dev
+    appstream dpkg-dev file
 )
 
 missing=()
