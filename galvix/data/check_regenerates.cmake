@@ -5,7 +5,7 @@ execute_process(COMMAND ${PYTHON} ${SOURCE_DIR}/tools/make_data.py ${WORK_DIR}
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "make_data.py failed")
 endif()
-foreach(name Data.dat Ele.dat)
+foreach(name Data.dat Ele.dat Sources.dat)
     file(SHA256 ${SOURCE_DIR}/${name} committed)
     file(SHA256 ${WORK_DIR}/${name} regenerated)
     if(NOT committed STREQUAL regenerated)

@@ -1,0 +1,319 @@
+#include "chem_formula.h"
+
+#include "half_reaction_table.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace galvix {
+
+namespace {
+
+constexpr unsigned char kSubscriptZero = 181;  // subscript d is 181 + d
+constexpr unsigned char kSuperscriptOne = 140; // superscript d is 139 + d for 1..9
+constexpr unsigned char kSuperscriptZero = 149;
+constexpr unsigned char kSuperscriptPlus = 162;
+constexpr unsigned char kSuperscriptMinus = 163;
+constexpr unsigned char kSuperscriptDot = 250;
+
+// Hydrogen to lawrencium, and D for deuterium.
+constexpr std::array<std::string_view, 104> kElementSymbols = {
+    "H",  "D",  "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si",
+    "P",  "S",  "Cl", "Ar", "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu",
+    "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr", "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru",
+    "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I",  "Xe", "Cs", "Ba", "La", "Ce", "Pr",
+    "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu", "Hf", "Ta", "W",
+    "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac",
+    "Th", "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"};
+
+bool IsElementSymbol(std::string_view symbol) {
+    return std::find(kElementSymbols.begin(), kElementSymbols.end(), symbol) !=
+           kElementSymbols.end();
+}
+
+bool IsUpper(unsigned char c) {
+    return c >= 'A' && c <= 'Z';
+}
+bool IsLower(unsigned char c) {
+    return c >= 'a' && c <= 'z';
+}
+bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSubscript(unsigned char c) {
+    return c >= kSubscriptZero && c <= kSubscriptZero + 9;
+}
+bool IsSuperscriptDigit(unsigned char c) {
+    return c >= kSuperscriptOne && c <= kSuperscriptZero;
+}
+bool IsChargeCode(unsigned char c) {
+    return IsSuperscriptDigit(c) || c == kSuperscriptPlus || c == kSuperscriptMinus;
+}
+
+using Atoms = std::map<std::string, int>;
+
+void AddAtoms(Atoms& into, const Atoms& part, int times) {
+    for (const auto& [symbol, count] : part)
+        into[symbol] += count * times;
+}
+
+// Usual phases say nothing about the species; anything else in a label does.
+void AddForm(std::string& form, std::string_view label) {
+    std::size_t start = 0;
+    while (start <= label.size()) {
+        std::size_t end = label.find(',', start);
+        if (end == std::string_view::npos)
+            end = label.size();
+        std::string_view word = label.substr(start, end - start);
+        while (word.starts_with(' '))
+            word.remove_prefix(1);
+        if (!word.empty() && word != "s" && word != "l" && word != "g")
+            form += (form.empty() ? "" : ",") + std::string(word);
+        start = end + 1;
+    }
+}
+
+class SpeciesParser {
+  public:
+    explicit SpeciesParser(std::string_view text) : text_(text) {}
+
+    SpeciesRead parse() {
+        SpeciesRead read;
+        readPrefix(read.species.form);
+        readParts(read.species);
+        readTail(read.species);
+        if (error_.empty() && read.species.atoms.empty())
+            error_ = "no element symbol";
+        if (!error_.empty())
+            read.error = "\"" + std::string(text_) + "\": " + error_;
+        return read;
+    }
+
+  private:
+    bool atEnd() const { return pos_ >= text_.size() || !error_.empty(); }
+    unsigned char peek() const { return static_cast<unsigned char>(text_[pos_]); }
+
+    void fail(const std::string& what) {
+        if (error_.empty())
+            error_ = what;
+    }
+
+    // "alpha-", "gamma-": a modification written before the formula.
+    void readPrefix(std::string& form) {
+        std::size_t end = 0;
+        while (end < text_.size() && IsLower(static_cast<unsigned char>(text_[end])))
+            ++end;
+        if (end > 0 && end < text_.size() && text_[end] == '-') {
+            AddForm(form, text_.substr(0, end));
+            pos_ = end + 1;
+        }
+    }
+
+    // The formula and any ".nX" parts after it.
+    void readParts(Species& species) {
+        readGroup(species.atoms);
+        while (!atEnd() && peek() == '.') {
+            ++pos_;
+            const int times = readPlainNumber().value_or(1);
+            Atoms part;
+            readGroup(part);
+            if (part.empty())
+                fail("nothing after \".\"");
+            if (part == Atoms{{"H", 2}, {"O", 1}})
+                species.hydrateWater += times;
+            AddAtoms(species.atoms, part, times);
+        }
+    }
+
+    // Elements and bracketed groups, each with an optional count.
+    void readGroup(Atoms& atoms) {
+        while (!atEnd()) {
+            const unsigned char c = peek();
+            if (IsUpper(c)) {
+                const std::string symbol = readSymbol();
+                if (!error_.empty())
+                    return;
+                atoms[symbol] += readCount().value_or(1);
+            } else if (c == '(' && !isLabelAhead()) {
+                ++pos_;
+                Atoms group;
+                readGroup(group);
+                if (atEnd() || peek() != ')') {
+                    fail("a bracket is not closed");
+                    return;
+                }
+                ++pos_;
+                AddAtoms(atoms, group, readCount().value_or(1));
+            } else {
+                return;
+            }
+        }
+    }
+
+    std::string readSymbol() {
+        if (pos_ + 1 < text_.size() && IsLower(static_cast<unsigned char>(text_[pos_ + 1])) &&
+            IsElementSymbol(text_.substr(pos_, 2))) {
+            pos_ += 2;
+            return std::string(text_.substr(pos_ - 2, 2));
+        }
+        const std::string_view one = text_.substr(pos_, 1);
+        if (!IsElementSymbol(one))
+            fail("\"" + std::string(text_.substr(pos_, 2)) + "\" is no element symbol");
+        ++pos_;
+        return std::string(one);
+    }
+
+    // A bracket that names a form: lower-case words, or an amalgam (Hg) at the end.
+    bool isLabelAhead() const {
+        const std::string_view rest = text_.substr(pos_);
+        return (rest.size() > 1 && IsLower(static_cast<unsigned char>(rest[1]))) || rest == "(Hg)";
+    }
+
+    std::optional<int> readCount() {
+        if (!atEnd() && IsSubscript(peek())) {
+            int value = 0;
+            while (!atEnd() && IsSubscript(peek()))
+                value = value * 10 + (static_cast<unsigned char>(text_[pos_++]) - kSubscriptZero);
+            return value;
+        }
+        return readPlainNumber();
+    }
+
+    std::optional<int> readPlainNumber() {
+        if (atEnd() || !IsDigit(peek()))
+            return std::nullopt;
+        int value = 0;
+        while (!atEnd() && IsDigit(peek()))
+            value = value * 10 + (text_[pos_++] - '0');
+        return value;
+    }
+
+    // The charge, form labels and radical dots after the formula.
+    void readTail(Species& species) {
+        bool charged = false;
+        while (!atEnd()) {
+            const unsigned char c = peek();
+            if (IsChargeCode(c) && !charged) {
+                species.charge = readCharge();
+                charged = true;
+            } else if (c == '(') {
+                readLabel(species.form);
+            } else if (c == kSuperscriptDot) {
+                ++pos_;
+            } else {
+                fail("unexpected \"" + std::string(text_.substr(pos_, 1)) + "\"");
+            }
+        }
+    }
+
+    int readCharge() {
+        int size = 0;
+        bool digits = false;
+        while (!atEnd() && IsSuperscriptDigit(peek())) {
+            const int digit = peek() == kSuperscriptZero ? 0 : peek() - kSuperscriptOne + 1;
+            size = size * 10 + digit;
+            digits = true;
+            ++pos_;
+        }
+        if (atEnd() || (peek() != kSuperscriptPlus && peek() != kSuperscriptMinus)) {
+            fail("a charge has no sign");
+            return 0;
+        }
+        const int sign = peek() == kSuperscriptPlus ? 1 : -1;
+        ++pos_;
+        return sign * (digits ? size : 1);
+    }
+
+    void readLabel(std::string& form) {
+        const std::size_t close = text_.find(')', pos_);
+        if (close == std::string_view::npos) {
+            fail("a bracket is not closed");
+            return;
+        }
+        AddForm(form, text_.substr(pos_ + 1, close - pos_ - 1));
+        pos_ = close + 1;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::string error_;
+};
+
+std::vector<std::string_view> SplitTerms(std::string_view side) {
+    std::vector<std::string_view> terms;
+    constexpr std::string_view kJoin = " + ";
+    std::size_t start = 0;
+    for (std::size_t at = side.find(kJoin); at != std::string_view::npos;
+         at = side.find(kJoin, start)) {
+        terms.push_back(side.substr(start, at - start));
+        start = at + kJoin.size();
+    }
+    terms.push_back(side.substr(start));
+    return terms;
+}
+
+// The electrons written last: "e" is one, "2e" two, "10e" ten.
+std::optional<int> ElectronTerm(std::string_view term) {
+    if (!term.ends_with('e'))
+        return std::nullopt;
+    term.remove_suffix(1);
+    if (term.empty())
+        return 1;
+    int count = 0;
+    for (const char c : term) {
+        if (!IsDigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+        count = count * 10 + (c - '0');
+    }
+    return count > 0 ? std::optional<int>(count) : std::nullopt;
+}
+
+std::string ReadSide(std::string_view side, std::vector<Term>& terms) {
+    for (std::string_view text : SplitTerms(side)) {
+        Term term;
+        std::size_t digits = 0;
+        while (digits < text.size() && IsDigit(static_cast<unsigned char>(text[digits])))
+            ++digits;
+        if (digits > 0 && digits < text.size() && text[digits] == ' ') {
+            term.coefficient = std::stoi(std::string(text.substr(0, digits)));
+            text.remove_prefix(digits + 1);
+        }
+        SpeciesRead read = ParseSpecies(text);
+        if (!read.ok())
+            return read.error;
+        term.species = std::move(read.species);
+        terms.push_back(std::move(term));
+    }
+    return {};
+}
+
+} // namespace
+
+SpeciesRead ParseSpecies(std::string_view text) {
+    return SpeciesParser(text).parse();
+}
+
+FormulaRead ParseHalfReaction(std::string_view oxidationText) {
+    FormulaRead read;
+    const auto split = SplitAtArrow(oxidationText);
+    if (!split) {
+        read.error = "no \"" + std::string(Arrow) + "\"";
+        return read;
+    }
+    std::string_view right = split->right;
+    const std::size_t last = right.rfind(" + ");
+    const auto electrons =
+        last == std::string_view::npos ? std::nullopt : ElectronTerm(right.substr(last + 3));
+    if (!electrons) {
+        read.error = "no electrons at the end";
+        return read;
+    }
+    read.formula.electrons = *electrons;
+    read.error = ReadSide(split->left, read.formula.left);
+    if (read.error.empty())
+        read.error = ReadSide(right.substr(0, last), read.formula.right);
+    return read;
+}
+
+} // namespace galvix
