@@ -5,6 +5,7 @@
 #include "core/half_reaction_table.h"
 
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -104,7 +105,8 @@ TEST(ShippedDataConsistencyTest, LatimerTrianglesAddUp) {
             used.insert(names);
             continue;
         }
-        ADD_FAILURE() << "record " << triangle.whole + 1 << " " << std::get<0>(names) << " has "
+        ADD_FAILURE() << std::fixed << std::setprecision(3) << "record " << triangle.whole + 1
+                      << " " << std::get<0>(names) << " has E0 "
                       << -shipped.reactions[triangle.whole].potential << " V, records "
                       << triangle.first + 1 << " " << std::get<1>(names) << " and "
                       << triangle.second + 1 << " " << std::get<2>(names) << " give "

@@ -62,6 +62,11 @@ TEST(ShippedDataTest, TextbookCouplesArePresent) {
         {"Li -> Li" + supPlus + " + e", 3.0401},
         {"Na -> Na" + supPlus + " + e", 2.71},
         {"K -> K" + supPlus + " + e", 2.931},
+        {"Fe\x8d\xa2 -> Fe\x8e\xa2 + e", -0.771},
+        {"2 H\xb7O -> O\xb7 + 4 H\xa2 + 4e", -1.229},
+        {"Mn\x8d\xa2 + 4 H\xb7O -> MnO\xb9\xa3 + 8 H\xa2 + 5e", -1.507},
+        {"2 Cr\x8e\xa2 + 7 H\xb7O -> Cr\xb7O\xbc\x8d\xa3 + 14 H\xa2 + 6e", -1.36},
+        {"Ce\x8e\xa2 -> Ce\x8f\xa2 + e", -1.72},
     };
     for (const auto& [text, potential] : couples) {
         const auto entry = FindOxidationEntry(load.table, text);

@@ -52,7 +52,7 @@ SOURCE_LABEL = {
     "kiev-ant-chat-ru": "kiev-ant.chat.ru element tables",
     "ptable-classic-webcopy": "Web copy of a periodic table's reduction potential tables",
 }
-CRC = "CRC Handbook, electrochemical series"
+CRC = SOURCE_LABEL["crc-ecs-table1-excerpt"]
 FREE_ENERGIES = "Derived from free energies of formation (NBS tables)"
 LATIMER = "Derived from other entries of this table (Latimer)"
 
