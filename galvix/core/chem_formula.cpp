@@ -53,6 +53,39 @@ bool IsChargeCode(unsigned char c) {
 
 using Atoms = std::map<std::string, int>;
 
+constexpr int kLargestNumber = 9999; // counts, charges and electrons
+
+int PlainDigit(unsigned char c) {
+    return IsDigit(c) ? c - '0' : -1;
+}
+int SubscriptDigit(unsigned char c) {
+    return IsSubscript(c) ? c - kSubscriptZero : -1;
+}
+int SuperscriptDigit(unsigned char c) {
+    if (c == kSuperscriptZero)
+        return 0;
+    return IsSuperscriptDigit(c) ? c - kSuperscriptOne + 1 : -1;
+}
+
+// value * 10 + digit, or none past the largest number.
+std::optional<int> AppendDigit(int value, int digit) {
+    if (value > (kLargestNumber - digit) / 10)
+        return std::nullopt;
+    return value * 10 + digit;
+}
+
+// A whole text of plain digits as a number; none for anything else.
+std::optional<int> PlainNumber(std::string_view text) {
+    std::optional<int> value;
+    for (const char c : text) {
+        const int digit = PlainDigit(static_cast<unsigned char>(c));
+        value = digit < 0 ? std::nullopt : AppendDigit(value.value_or(0), digit);
+        if (!value)
+            return std::nullopt;
+    }
+    return value;
+}
+
 void AddAtoms(Atoms& into, const Atoms& part, int times) {
     for (const auto& [symbol, count] : part)
         into[symbol] += count * times;
@@ -115,7 +148,7 @@ class SpeciesParser {
         readGroup(species.atoms);
         while (!atEnd() && peek() == '.') {
             ++pos_;
-            const int times = readPlainNumber().value_or(1);
+            const int times = readNumber(PlainDigit).value_or(1);
             Atoms part;
             readGroup(part);
             if (part.empty())
@@ -170,23 +203,22 @@ class SpeciesParser {
         return (rest.size() > 1 && IsLower(static_cast<unsigned char>(rest[1]))) || rest == "(Hg)";
     }
 
-    std::optional<int> readCount() {
-        if (!atEnd() && IsSubscript(peek())) {
-            int value = 0;
-            while (!atEnd() && IsSubscript(peek()))
-                value = value * 10 + (static_cast<unsigned char>(text_[pos_++]) - kSubscriptZero);
-            return value;
+    // Digits that digitOf turns into values (-1 for anything else); none when
+    // there are no such digits or the number is too large.
+    std::optional<int> readNumber(int (*digitOf)(unsigned char)) {
+        std::optional<int> value;
+        while (!atEnd() && digitOf(peek()) >= 0) {
+            value = AppendDigit(value.value_or(0), digitOf(peek()));
+            if (!value)
+                fail("a number is too large");
+            ++pos_;
         }
-        return readPlainNumber();
+        return value;
     }
 
-    std::optional<int> readPlainNumber() {
-        if (atEnd() || !IsDigit(peek()))
-            return std::nullopt;
-        int value = 0;
-        while (!atEnd() && IsDigit(peek()))
-            value = value * 10 + (text_[pos_++] - '0');
-        return value;
+    std::optional<int> readCount() {
+        const auto subscript = readNumber(SubscriptDigit);
+        return subscript ? subscript : readNumber(PlainDigit);
     }
 
     // The charge, form labels and radical dots after the formula.
@@ -208,21 +240,14 @@ class SpeciesParser {
     }
 
     int readCharge() {
-        int size = 0;
-        bool digits = false;
-        while (!atEnd() && IsSuperscriptDigit(peek())) {
-            const int digit = peek() == kSuperscriptZero ? 0 : peek() - kSuperscriptOne + 1;
-            size = size * 10 + digit;
-            digits = true;
-            ++pos_;
-        }
+        const auto size = readNumber(SuperscriptDigit);
         if (atEnd() || (peek() != kSuperscriptPlus && peek() != kSuperscriptMinus)) {
             fail("a charge has no sign");
             return 0;
         }
         const int sign = peek() == kSuperscriptPlus ? 1 : -1;
         ++pos_;
-        return sign * (digits ? size : 1);
+        return sign * size.value_or(1);
     }
 
     void readLabel(std::string& form) {
@@ -260,24 +285,21 @@ std::optional<int> ElectronTerm(std::string_view term) {
     term.remove_suffix(1);
     if (term.empty())
         return 1;
-    int count = 0;
-    for (const char c : term) {
-        if (!IsDigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-        count = count * 10 + (c - '0');
-    }
-    return count > 0 ? std::optional<int>(count) : std::nullopt;
+    const auto count = PlainNumber(term);
+    return count > 0 ? count : std::nullopt;
 }
 
 std::string ReadSide(std::string_view side, std::vector<Term>& terms) {
     for (std::string_view text : SplitTerms(side)) {
         Term term;
-        std::size_t digits = 0;
-        while (digits < text.size() && IsDigit(static_cast<unsigned char>(text[digits])))
-            ++digits;
-        if (digits > 0 && digits < text.size() && text[digits] == ' ') {
-            term.coefficient = std::stoi(std::string(text.substr(0, digits)));
-            text.remove_prefix(digits + 1);
+        const std::size_t space = text.find_first_not_of("0123456789");
+        if (space > 0 && space != std::string_view::npos && text[space] == ' ') {
+            const auto coefficient = PlainNumber(text.substr(0, space));
+            if (!coefficient)
+                return "\"" + std::string(text) + "\": the count is not a number up to " +
+                       std::to_string(kLargestNumber);
+            term.coefficient = *coefficient;
+            text.remove_prefix(space + 1);
         }
         SpeciesRead read = ParseSpecies(text);
         if (!read.ok())

@@ -89,7 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"second_charge", "Fe\xa2\xa2", "\"Fe\xa2\xa2\": unexpected \"\xa2\""},
         FaultCase{"empty", "", "\"\": no element symbol"},
         FaultCase{"stray_character", "Cu!", "\"Cu!\": unexpected \"!\""},
-        FaultCase{"empty_hydrate", "ZrO\xb7.", "\"ZrO\xb7.\": nothing after \".\""}),
+        FaultCase{"empty_hydrate", "ZrO\xb7.", "\"ZrO\xb7.\": nothing after \".\""},
+        FaultCase{"count_too_large", "H99999", "\"H99999\": a number is too large"},
+        FaultCase{"charge_too_large", "Fe\x94\x94\x94\x94\x94\xa2",
+                  "\"Fe\x94\x94\x94\x94\x94\xa2\": a number is too large"}),
     testing::RowName());
 
 struct ReactionCase {
@@ -137,8 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"capital_e", "Cu -> Cu\x8d\xa2 + 2E", "no electrons at the end"},
                       FaultCase{"bad_species_left", "Qq -> Cu\x8d\xa2 + 2e",
                                 "\"Qq\": \"Qq\" is no element symbol"},
-                      FaultCase{"bad_species_right", "Cu -> Cu! + 2e",
-                                "\"Cu!\": unexpected \"!\""}),
+                      FaultCase{"bad_species_right", "Cu -> Cu! + 2e", "\"Cu!\": unexpected \"!\""},
+                      FaultCase{"too_many_electrons", "Cu -> Cu\x8d\xa2 + 99999e",
+                                "no electrons at the end"},
+                      FaultCase{"coefficient_too_large", "99999 Cu -> Cu\x8d\xa2 + 2e",
+                                "\"99999 Cu\": the count is not a number up to 9999"}),
     testing::RowName());
 
 } // namespace
