@@ -67,7 +67,7 @@ REPLACED = {
     539: (546, "NiS + 2e -> Ni + S2-: OpenStax prints +0.76 V, the wrong sign; with "
                "it NiS would oxidise iodide and copper. From Ni2+/Ni -0.257 V and the "
                "solubility product of NiS (1e-19 to 1e-26 by modification) E0 is "
-               "-0.80 to -1.02 V, like every other sulfide here; row 546 (gamma-NiS, "
+               "-0.82 to -1.03 V, like every other sulfide here; row 546 (gamma-NiS, "
                "-0.99 V) is that value"),
     445: (437, "MnO4- + 2H2O + 3e -> MnO2 + 4OH-: OpenStax 0.558 V is the MnO4-/MnO42- "
                "value; CRC and the free energies give 0.595 V (row 437)"),
@@ -175,8 +175,8 @@ ADDED = {
          "determination (CRC 0.86 V)",
     258: "CuI + e -> Cu + I- -0.185 V (CRC -0.1852 V); with row 257 it gives Cu2+/Cu "
          "0.3375 V",
-    448: "Mn3+ + e -> Mn2+ 1.51 V (also the data page's value); with MnO2/Mn3+ 0.95 V "
-         "it gives MnO2/Mn2+ 1.23 V",
+    448: "Mn3+ + e -> Mn2+ 1.51 V (CRC 1.5415 V); with MnO2/Mn3+ 0.95 V it gives "
+         "MnO2/Mn2+ 1.23 V",
     450: "MnO4- + e -> MnO42- 0.564 V (CRC 0.558 V), the manganate couple",
     566: "O3 + H2O + 2e -> O2 + 2OH- 1.24 V (CRC 1.24 V)",
     511: "N2O + 2H+ + 2e -> N2 + H2O 1.766 V (CRC 1.766 V)",
@@ -193,8 +193,8 @@ ADDED = {
 # Reviewed and kept as they are.
 KEPT = {
     185: "ClO- + H2O + 2e -> Cl- + 2OH- 0.89 V (OpenStax) stays although a CRC row "
-         "gives 0.81 V: the free energies give 0.890 V, and so do HClO/Cl- 1.482 V "
-         "with pKa 7.53 (0.88 V) and CRC's own Cl2/ClO- 0.421 V with Cl2/Cl- 1.358 V",
+         "gives 0.81 V: the free energies give 0.890 V, and so does HClO/Cl- 1.482 V "
+         "with the pKa 7.53 of HClO (0.88 V); 0.81 V would contradict both",
     905: "U3+ + e -> U2+ -4.7 V is an estimate (there is no aqueous U(II)) and stays "
          "as the one U(II) value; U2+/U is derived from it",
 }
