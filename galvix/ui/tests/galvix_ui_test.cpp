@@ -27,6 +27,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -418,6 +419,24 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
             tips.nextTip();
             QVERIFY(!tips.tipLabel()->text().isEmpty());
         }
+    }
+
+    void everyHelpTopicAndLinkHasItsPage() {
+        const QMap<int, QString> pages = HelpPages();
+        QCOMPARE(pages.size(), 10);
+        QStringList files = pages.values();
+        files << "index.html";
+        const QRegularExpression link("href=\"([^\"#:]+)\"");
+        for (const QString& page : files) {
+            QFile file(":/help/" + page);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (const auto& match : link.globalMatch(html))
+                QVERIFY2(QFile::exists(":/help/" + match.captured(1)),
+                         qPrintable(page + " links to " + match.captured(1)));
+        }
+        window<OptionsDialog>().findChild<QPushButton*>("Command7")->click();
+        QCOMPARE(doubles_->help.topics, std::vector<int>{210});
     }
 
     void aboutReportsNoSystemInformation() {
