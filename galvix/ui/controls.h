@@ -24,6 +24,13 @@ inline QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& t
     return Named<QLabel>(parent, name, text);
 }
 
+// A label whose text the user can select, for values worth copying by hand.
+inline QLabel* SelectableLabel(QWidget* parent, const QString& name, const QString& text = {}) {
+    QLabel* label = NamedLabel(parent, name, text);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
 inline QPushButton* NamedButton(QWidget* parent, const QString& name, const QString& text) {
     auto* button = Named<QPushButton>(parent, name, text);
     button->setAutoDefault(false);

@@ -73,10 +73,10 @@ ElementListWindow::ElementListWindow(GalvixWindows& windows)
     resize(420, 480);
 }
 
-bool ElementListWindow::load() {
+bool ElementListWindow::load(QWidget* reportTo) {
     ElementRead read = ReadElements(windows_.session().dataFile(ElementFileName));
     if (!read.ok()) {
-        context_.message(this, QString::fromStdString(read.error),
+        context_.message(reportTo, QString::fromStdString(read.error),
                          platform::MessageIcon::Exclamation);
         return false;
     }

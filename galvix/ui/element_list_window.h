@@ -20,8 +20,8 @@ class ElementListWindow : public QDialog {
     explicit ElementListWindow(GalvixWindows& windows);
 
     // Reads Ele.dat into the columns; a missing or damaged file is reported by
-    // name and fault instead, and the answer is false.
-    bool load();
+    // name and fault over `reportTo` instead, and the answer is false.
+    bool load(QWidget* reportTo);
     void search();
     void copy();
     void print();

@@ -33,15 +33,15 @@ GalvixWindows::GalvixWindows(GalvixContext& context, ReactionSession& session)
 
 GalvixWindows::~GalvixWindows() = default;
 
-void GalvixWindows::showElements() {
+void GalvixWindows::showElements(QWidget* from) {
     ElementListWindow& elements = get<ElementListWindow>();
-    if (elements.load())
+    if (elements.load(from))
         elements.exec();
 }
 
 void GalvixWindows::installElementsKey(QWidget* window) {
     auto* key = new QShortcut(QKeySequence(Qt::Key_F8), window);
-    QObject::connect(key, &QShortcut::activated, window, [this] { showElements(); });
+    QObject::connect(key, &QShortcut::activated, window, [this, window] { showElements(window); });
 }
 
 void GalvixWindows::applyAppearanceToAll() {

@@ -53,8 +53,9 @@ class GalvixWindows {
     // Drops a window, so that the next request builds it afresh.
     template <class Window> void unload() { std::get<std::unique_ptr<Window>>(windows_).reset(); }
 
-    // The list of elements, modal (key F8 in most windows).
-    void showElements();
+    // The list of elements, modal (key F8 in most windows); a fault of Ele.dat
+    // is reported over the window that asked.
+    void showElements(QWidget* from);
     // Key F8 in a window shows the list of elements.
     void installElementsKey(QWidget* window);
     // Applies the stored appearance to every window created so far.

@@ -14,33 +14,23 @@
 
 namespace galvix::ui {
 
-namespace {
-
-QLabel* DataLabel(QWidget* parent, const char* name, const char* text = "") {
-    QLabel* label = NamedLabel(parent, name, text);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-} // namespace
-
 HalfReactionDataDialog::HalfReactionDataDialog(GalvixWindows& windows)
     : windows_(windows), context_(windows.context()) {
     using namespace caption;
     setObjectName("Form6");
     setWindowTitle("Galvix -- Half Reaction Data");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DataLabel(this, "Label1", HalfReactionDataHeading));
-    type_ = DataLabel(this, "Label3");
-    potential_ = DataLabel(this, "Label5");
-    logK_ = DataLabel(this, "Label7");
-    formula_ = DataLabel(this, "Label9");
+    layout->addWidget(SelectableLabel(this, "Label1", HalfReactionDataHeading));
+    type_ = SelectableLabel(this, "Label3");
+    potential_ = SelectableLabel(this, "Label5");
+    logK_ = SelectableLabel(this, "Label7");
+    formula_ = SelectableLabel(this, "Label9");
     UseChemFont(formula_);
     const std::pair<QLabel*, QLabel*> rows[] = {
-        {DataLabel(this, "Label2", HalfReactionType), type_},
-        {DataLabel(this, "Label4", HalfReactionPotential), potential_},
-        {DataLabel(this, "Label6", HalfReactionLogK), logK_},
-        {DataLabel(this, "Label8", HalfReaction), formula_}};
+        {SelectableLabel(this, "Label2", HalfReactionType), type_},
+        {SelectableLabel(this, "Label4", HalfReactionPotential), potential_},
+        {SelectableLabel(this, "Label6", HalfReactionLogK), logK_},
+        {SelectableLabel(this, "Label8", HalfReaction), formula_}};
     auto* grid = new QGridLayout;
     int row = 0;
     for (const auto& [caption, value] : rows) {
@@ -52,7 +42,7 @@ HalfReactionDataDialog::HalfReactionDataDialog(GalvixWindows& windows)
     layout->addLayout(
         ButtonRow(this, {{"Command1", "OK", [this] { accept(); }},
                          {"Command2", "Abbreviations", [this] { showAbbreviations(); }},
-                         {"Command3", "List of Elements", [this] { windows_.showElements(); }},
+                         {"Command3", "List of Elements", [this] { windows_.showElements(this); }},
                          {"Command4", "Copy", [this] { copy(); }},
                          {"Command5", "Print", [this] { print(); }}}));
     windows_.installElementsKey(this);

@@ -25,14 +25,14 @@ JumpDialog::JumpDialog(GalvixWindows& windows) : windows_(windows), context_(win
     layout->addWidget(label);
     symbol_ = NamedTextBox(this, "Text1");
     layout->addWidget(symbol_);
-    layout->addLayout(
-        ButtonRow(this, {{"Command1", "OK", [this] { jump(); }, true},
-                         {"Command2", "Cancel",
-                          [this] {
-                              symbol_->setFocus();
-                              hide();
-                          }},
-                         {"Command3", "List of Elements", [this] { windows_.showElements(); }}}));
+    layout->addLayout(ButtonRow(
+        this, {{"Command1", "OK", [this] { jump(); }, true},
+               {"Command2", "Cancel",
+                [this] {
+                    symbol_->setFocus();
+                    hide();
+                }},
+               {"Command3", "List of Elements", [this] { windows_.showElements(this); }}}));
     windows_.installElementsKey(this);
     context_.applyAppearance(this);
 }

@@ -28,12 +28,6 @@ const QString kGibbsCaption = QString::fromUtf8("G\u00B0 = ");
 const char* kPotentialTip = "Potential in volts";
 const char* kLogKTip = "Logarithm of the equilibrium constant";
 
-QLabel* ResultLabel(QWidget* parent, const QString& name, const QString& text = {}) {
-    QLabel* label = NamedLabel(parent, name, text);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -68,7 +62,7 @@ void ReactionDataWindow::createLabels() {
                                                     {20, LeftSide},
                                                     {22, RightSide}};
     for (int index = 4; index <= 23; ++index)
-        labels_[index] = ResultLabel(this, QString("Label(%1)").arg(index));
+        labels_[index] = SelectableLabel(this, QString("Label(%1)").arg(index));
     for (const auto& [index, text] : captions)
         labels_[index]->setText(text);
     for (int index : {5, 11, 21, 23})
@@ -78,18 +72,18 @@ void ReactionDataWindow::createLabels() {
     for (int index : {8, 14})
         SetTag(labels_[index], kLogKTip);
     SetTag(labels_[18], "Logarithm of the equilibrium constant.");
-    single_.willOccurCaption = ResultLabel(this, "Label1", WillItOccur);
-    single_.cellCaption = ResultLabel(this, "Label2", CellPotential);
+    single_.willOccurCaption = SelectableLabel(this, "Label1", WillItOccur);
+    single_.cellCaption = SelectableLabel(this, "Label2", CellPotential);
     SetTag(single_.cellCaption, "Total cell voltage");
-    single_.cellPotential = ResultLabel(this, "Label4");
-    single_.constantCaption = ResultLabel(this, "Label7", EquilibriumConstant);
+    single_.cellPotential = SelectableLabel(this, "Label4");
+    single_.constantCaption = SelectableLabel(this, "Label7", EquilibriumConstant);
     SetTag(single_.constantCaption, "Equilibrium constant");
-    single_.equilibriumConstant = ResultLabel(this, "Label6");
-    single_.delta = ResultLabel(this, "Label5", ChemDisplay(Delta));
+    single_.equilibriumConstant = SelectableLabel(this, "Label6");
+    single_.delta = SelectableLabel(this, "Label5", ChemDisplay(Delta));
     UseChemFont(single_.delta);
-    single_.freeEnergyCaption = ResultLabel(this, "Label8", kGibbsCaption);
+    single_.freeEnergyCaption = SelectableLabel(this, "Label8", kGibbsCaption);
     SetTag(single_.freeEnergyCaption, "[Gibbs] free energy in kilojoules per mole");
-    single_.freeEnergy = ResultLabel(this, "Label3");
+    single_.freeEnergy = SelectableLabel(this, "Label3");
 }
 
 QWidget* ReactionDataWindow::createResultsFrame(QWidget* parent) {
@@ -141,7 +135,7 @@ QLayout* ReactionDataWindow::createButtons(QWidget* parent) {
                       {"Command3", "Print", [this] { print(); }},
                       {"Command4", "Save", [this] { windows_.get<MainScreen>().saveSelected(); }},
                       {"Command5", "Open", [this] { windows_.get<OpenReactionDialog>().exec(); }},
-                      {"Command7", "List of Elements", [this] { windows_.showElements(); }},
+                      {"Command7", "List of Elements", [this] { windows_.showElements(this); }},
                       {"Command6", "Abbreviations", [this] { showAbbreviations(); }}});
 }
 

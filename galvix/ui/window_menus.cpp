@@ -65,8 +65,8 @@ QMenu* AddHelpMenu(QMainWindow* window, GalvixWindows& windows, const char* elem
             [&context, window] { context.services.help.showIndex(window); });
     AddItem(help, window, "About", "&About", [&windows] { windows.get<AboutDialog>().exec(); });
     AddItem(
-        help, window, elementsName, "&List of Elements", [&windows] { windows.showElements(); },
-        QKeySequence(Qt::Key_F8));
+        help, window, elementsName, "&List of Elements",
+        [&windows, window] { windows.showElements(window); }, QKeySequence(Qt::Key_F8));
     return help;
 }
 

@@ -133,7 +133,7 @@ class DataFaultsTest : public QObject, public GalvixFixture {
                                       MessageButtons::Ok, MessageButton::Ok};
         bool opened = false;
         WhenModalOpens([&](QWidget*) { opened = true; });
-        windows_->showElements();
+        windows_->showElements(&window<MainScreen>());
         QVERIFY(!opened);
         QCOMPARE(lastMessage(), expected);
         JumpDialog& jump = window<JumpDialog>();

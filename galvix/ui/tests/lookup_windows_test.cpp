@@ -272,7 +272,7 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
         QFETCH(QString, typed);
         QFETCH(QStringList, row);
         ElementListWindow& elements = window<ElementListWindow>();
-        QVERIFY(elements.load());
+        QVERIFY(elements.load(nullptr));
         elements.searchBox()->setText(typed);
         elements.search();
         const QTreeWidgetItem* current = elements.elementTable()->currentItem();
@@ -282,7 +282,7 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
 
     void elementSearchReportsWhatIsNotThere() {
         ElementListWindow& elements = window<ElementListWindow>();
-        QVERIFY(elements.load());
+        QVERIFY(elements.load(nullptr));
         elements.searchBox()->setText("xyzzy");
         elements.search();
         QCOMPARE(lastMessage().text, QString("Sorry, your input was not found. Please try again."));
@@ -290,7 +290,7 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
 
     void elementsStandInThreeColumnsThatFitTheWindow() {
         ElementListWindow& elements = window<ElementListWindow>();
-        QVERIFY(elements.load());
+        QVERIFY(elements.load(nullptr));
         elements.show();
         QTreeWidget* table = elements.elementTable();
         QCOMPARE(table->topLevelItemCount(), 99);
@@ -308,7 +308,7 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
 
     void elementCopyKeepsItsPaddedLines() {
         ElementListWindow& elements = window<ElementListWindow>();
-        QVERIFY(elements.load());
+        QVERIFY(elements.load(nullptr));
         elements.copy();
         const QStringList lines = doubles_->clipboard.plain.split("\r\n");
         QCOMPARE(lines[0], QString("Galvix Ver. 3.0"));

@@ -102,7 +102,7 @@ class WindowLayoutTest : public QObject, public GalvixFixture {
             return t.shown<CustomReactionsDialog>();
         });
         QTest::newRow("list of elements") << Opener([](WindowLayoutTest& t) {
-            t.window<ElementListWindow>().load();
+            t.window<ElementListWindow>().load(nullptr);
             return t.shown<ElementListWindow>();
         });
         QTest::newRow("half reaction data") << Opener([](WindowLayoutTest& t) {
