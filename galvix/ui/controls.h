@@ -41,7 +41,7 @@ inline QLineEdit* NamedTextBox(QWidget* parent, const QString& name, const QStri
     return Named<QLineEdit>(parent, name, text);
 }
 
-struct ButtonSpec {
+struct ButtonEntry {
     const char* name;
     const char* text;
     std::function<void()> action;
@@ -49,13 +49,13 @@ struct ButtonSpec {
 };
 
 // A row of named buttons, each running its action when clicked.
-inline QHBoxLayout* ButtonRow(QWidget* parent, std::initializer_list<ButtonSpec> buttons) {
+inline QHBoxLayout* ButtonRow(QWidget* parent, std::initializer_list<ButtonEntry> buttons) {
     auto* row = new QHBoxLayout;
-    for (const ButtonSpec& spec : buttons) {
-        QPushButton* button = NamedButton(parent, spec.name, spec.text);
-        button->setDefault(spec.isDefault);
+    for (const ButtonEntry& entry : buttons) {
+        QPushButton* button = NamedButton(parent, entry.name, entry.text);
+        button->setDefault(entry.isDefault);
         row->addWidget(button);
-        QObject::connect(button, &QPushButton::clicked, parent, spec.action);
+        QObject::connect(button, &QPushButton::clicked, parent, entry.action);
     }
     return row;
 }

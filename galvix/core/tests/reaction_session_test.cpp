@@ -133,7 +133,8 @@ TEST_F(ReactionSessionTest, FindRemembersItsCriteriaForFindNext) {
 struct EditCase {
     const char* name;
     std::string before; // Custom.dat
-    CustomRecord record;
+    const char* text;   // the record added, in the oxidation direction
+    double potential;
     ExistingText existing;
     CustomEditStatus status;
     std::string after;
@@ -144,7 +145,7 @@ class AddCustomTest : public ReactionSessionTest, public ::testing::WithParamInt
 TEST_P(AddCustomTest, KeepsEveryTextOnce) {
     const EditCase& c = GetParam();
     dir.write("Custom.dat", c.before);
-    const CustomEdit edit = session.addCustom(c.record, c.existing);
+    const CustomEdit edit = session.addCustom({c.text, c.potential}, c.existing);
     EXPECT_EQ(edit.status, c.status);
     EXPECT_EQ(custom(), c.after);
 }
@@ -161,54 +162,29 @@ const std::string kTwo = "2\r\n\"A -> B + e\",0.5\r\n\"C -> D + 2e\",-1\r\n";
 INSTANTIATE_TEST_SUITE_P(
     Table, AddCustomTest,
     ::testing::Values(
-        EditCase{"new_text_appended",
-                 kTwo,
-                 {"E -> F + e", 0.25},
-                 ExistingText::Refuse,
+        EditCase{"new_text_appended", kTwo, "E -> F + e", 0.25, ExistingText::Refuse,
                  CustomEditStatus::Added,
                  "3\r\n\"A -> B + e\",0.5\r\n\"C -> D + 2e\",-1\r\n\"E -> F + e\",0.25\r\n"},
-        EditCase{"stored_text_refused",
-                 kTwo,
-                 {"C -> D + 2e", 0.3},
-                 ExistingText::Refuse,
-                 CustomEditStatus::AlreadyStored,
-                 kTwo},
-        EditCase{"stored_text_replaced_in_place",
-                 kTwo,
-                 {"A -> B + e", -0.1},
-                 ExistingText::ReplacePotential,
-                 CustomEditStatus::Replaced,
+        EditCase{"stored_text_refused", kTwo, "C -> D + 2e", 0.3, ExistingText::Refuse,
+                 CustomEditStatus::AlreadyStored, kTwo},
+        EditCase{"stored_text_replaced_in_place", kTwo, "A -> B + e", -0.1,
+                 ExistingText::ReplacePotential, CustomEditStatus::Replaced,
                  "2\r\n\"A -> B + e\",-0.1\r\n\"C -> D + 2e\",-1\r\n"},
         EditCase{"older_copies_dropped",
                  "3\r\n\"A -> B + e\",0.5\r\n\"C -> D + 2e\",-1\r\n\"A -> B + e\",0.9\r\n",
-                 {"A -> B + e", 0.1},
-                 ExistingText::ReplacePotential,
-                 CustomEditStatus::Replaced,
+                 "A -> B + e", 0.1, ExistingText::ReplacePotential, CustomEditStatus::Replaced,
                  "2\r\n\"A -> B + e\",0.1\r\n\"C -> D + 2e\",-1\r\n"},
-        EditCase{"replace_with_nothing_stored_adds",
-                 "0\r\n",
-                 {"A -> B + e", 0.1},
-                 ExistingText::ReplacePotential,
-                 CustomEditStatus::Added,
+        EditCase{"replace_with_nothing_stored_adds", "0\r\n", "A -> B + e", 0.1,
+                 ExistingText::ReplacePotential, CustomEditStatus::Added,
                  "1\r\n\"A -> B + e\",0.1\r\n"},
-        EditCase{"full_file_refuses_a_new_text",
-                 FullFile("\"C0 -> D + e\",0.5\r\n"),
-                 {"New -> D + e", 0.1},
-                 ExistingText::Refuse,
-                 CustomEditStatus::Full,
+        EditCase{"full_file_refuses_a_new_text", FullFile("\"C0 -> D + e\",0.5\r\n"),
+                 "New -> D + e", 0.1, ExistingText::Refuse, CustomEditStatus::Full,
                  FullFile("\"C0 -> D + e\",0.5\r\n")},
-        EditCase{"full_file_still_replaces",
-                 FullFile("\"C0 -> D + e\",0.5\r\n"),
-                 {"C0 -> D + e", 0.2},
-                 ExistingText::ReplacePotential,
-                 CustomEditStatus::Replaced,
+        EditCase{"full_file_still_replaces", FullFile("\"C0 -> D + e\",0.5\r\n"), "C0 -> D + e",
+                 0.2, ExistingText::ReplacePotential, CustomEditStatus::Replaced,
                  FullFile("\"C0 -> D + e\",0.2\r\n")},
-        EditCase{"damaged_file_untouched",
-                 "two\r\n",
-                 {"A -> B + e", 0.1},
-                 ExistingText::Refuse,
-                 CustomEditStatus::ReadFailed,
-                 "two\r\n"}),
+        EditCase{"damaged_file_untouched", "two\r\n", "A -> B + e", 0.1, ExistingText::Refuse,
+                 CustomEditStatus::ReadFailed, "two\r\n"}),
     testing::RowName());
 
 TEST_F(ReactionSessionTest, ReadFaultsAreTyped) {
