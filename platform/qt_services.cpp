@@ -275,12 +275,17 @@ class HelpWindow : public QWidget {
     QTextBrowser* browser_;
 };
 
-HtmlHelp::HtmlHelp(QString windowTitle) : windowTitle_(std::move(windowTitle)) {}
+HtmlHelp::HtmlHelp(QString windowTitle, QMap<int, QString> pages)
+    : windowTitle_(std::move(windowTitle)), pages_(std::move(pages)) {}
 HtmlHelp::~HtmlHelp() = default;
 
+QString HtmlHelp::pageFor(int topic) const {
+    return pages_.value(topic, QString("topic-%1.html").arg(topic));
+}
+
 void HtmlHelp::showTopic(QWidget*, int topic) {
-    const QString page = QString("topic-%1.html").arg(topic);
-    showPage(QFile::exists(":/help/" + page) ? page : QString("topic-1.html"));
+    const QString page = pageFor(topic);
+    showPage(QFile::exists(":/help/" + page) ? page : pageFor(1));
 }
 
 void HtmlHelp::showIndex(QWidget*) {
@@ -296,8 +301,9 @@ void HtmlHelp::showPage(const QString& page) {
     window_->activateWindow();
 }
 
-QtServices::QtServices(const QString& application, const QString& helpTitle)
-    : settings_(application), help_(helpTitle) {}
+QtServices::QtServices(const QString& application, const QString& helpTitle,
+                       QMap<int, QString> helpPages)
+    : settings_(application), help_(helpTitle, std::move(helpPages)) {}
 
 Services QtServices::services() {
     return {settings_, messages_, clipboard_, printer_, dialogs_, programs_, desktop_, help_};

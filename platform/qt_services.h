@@ -3,6 +3,7 @@
 
 #include "services.h"
 
+#include <QMap>
 #include <QString>
 #include <memory>
 
@@ -67,11 +68,12 @@ class QtDesktop : public Desktop {
     int busyDepth_ = 0;
 };
 
-// Help pages in the program's resources: ":/help/topic-N.html" for topic N,
-// ":/help/index.html" for the index, shown in one help window.
+// Help pages in the program's resources, shown in one help window: the page
+// the map names for a topic (":/help/topic-N.html" for a topic it does not
+// name), ":/help/index.html" for the index.
 class HtmlHelp : public Help {
   public:
-    explicit HtmlHelp(QString windowTitle);
+    explicit HtmlHelp(QString windowTitle, QMap<int, QString> pages = {});
     ~HtmlHelp() override;
     void showTopic(QWidget* parent, int topic) override;
     void showIndex(QWidget* parent) override;
@@ -79,14 +81,19 @@ class HtmlHelp : public Help {
   private:
     void showPage(const QString& page);
 
+    QString pageFor(int topic) const;
+
     QString windowTitle_;
+    QMap<int, QString> pages_;
     std::unique_ptr<class HelpWindow> window_;
 };
 
 // The real services, owned together.
 class QtServices {
   public:
-    explicit QtServices(const QString& application, const QString& helpTitle);
+    // helpPages names the help page of each topic (see HtmlHelp).
+    explicit QtServices(const QString& application, const QString& helpTitle,
+                        QMap<int, QString> helpPages = {});
     Services services();
 
   private:

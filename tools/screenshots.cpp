@@ -1,27 +1,18 @@
 // Renders the main windows of both programs to PNG files for the README.
 // Usage: screenshots DATA_DIRECTORY OUTPUT_DIRECTORY   (run under xvfb-run)
+#include "core/reaction_session.h"
 #include "molva/ui/molva_main.h"
 #include "platform/testing/test_services.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
 #include "ui/galvix_context.h"
+#include "ui/galvix_windows.h"
+#include "ui/main_screen.h"
+#include "ui/reaction_data_window.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace {
-
-bool Select(QListWidget* list, const std::string& bytes) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (galvix::ui::Form1::ItemBytes(list->item(row)) == bytes) {
-            list->setCurrentRow(row);
-            return true;
-        }
-    }
-    return false;
-}
 
 void Save(QWidget& window, const QString& path) {
     QApplication::processEvents();
@@ -39,16 +30,18 @@ int main(int argc, char** argv) {
     QFontDatabase::addApplicationFont(QString::fromStdString(dataDirectory) + "Chem.ttf");
     platform::testing::TestServices services;
 
-    galvix::ui::GalvixContext galvix(services.services(), dataDirectory);
-    galvix::ui::Form1& main = galvix.form1();
+    galvix::ui::GalvixContext context(services.services());
+    galvix::ReactionSession session(dataDirectory);
+    galvix::ui::GalvixWindows galvix(context, session);
+    auto& main = galvix.get<galvix::ui::MainScreen>();
     main.load();
     main.resize(760, 520);
     main.show();
-    Select(main.list1(), "Zn -> Zn\x8d\xa2 + 2e");
-    Select(main.list2(), "Cu\x8d\xa2 + 2e -> Cu");
+    main.selectItem(galvix::ListSide::Oxidation, "Zn -> Zn\x8d\xa2 + 2e");
+    main.selectItem(galvix::ListSide::Reduction, "Cu\x8d\xa2 + 2e -> Cu");
     Save(main, output + "/galvix3-main.png");
     main.calculate();
-    Save(galvix.form2(), output + "/galvix3-reaction.png");
+    Save(galvix.get<galvix::ui::ReactionDataWindow>(), output + "/galvix3-reaction.png");
 
     molva::ui::MolvaMain molva(services.services(), '.', QString::fromStdString(dataDirectory));
     molva.show();

@@ -51,10 +51,6 @@ void WriteSides(CellReactionResult& result, const HalfReactionEntry& oxidation,
         first(oxidation.oxidationRight) + " + " + second(reduction.reductionRight);
 }
 
-int ResolveEntry(std::optional<int> found, int listPosition) {
-    return found ? *found : listPosition + 1;
-}
-
 } // namespace
 
 CalculateOutcome Calculate(const std::string& dataDirectory, std::string_view oxidationItem,
@@ -64,6 +60,7 @@ CalculateOutcome Calculate(const std::string& dataDirectory, std::string_view ox
     if (!load.ok()) {
         CalculateOutcome outcome;
         outcome.fault = CalculateFault::TableLoad;
+        outcome.dataError = load.dataError;
         outcome.error = load.error;
         return outcome;
     }
@@ -76,13 +73,17 @@ CalculateOutcome CalculateWithTable(const HalfReactionTable& table, std::string_
                                     int reductionPosition) {
     CalculateOutcome outcome;
     CellReactionResult& r = outcome.result;
-    const int i1 = ResolveEntry(FindOxidationEntry(table, oxidationItem), oxidationPosition);
-    const int i2 = ResolveEntry(FindReductionEntry(table, reductionItem), reductionPosition);
-    if (i1 < 1 || i1 > table.count() || i2 < 1 || i2 > table.count()) {
+    const auto oxidationEntry =
+        ResolveListItem(table, ListSide::Oxidation, oxidationItem, oxidationPosition);
+    const auto reductionEntry =
+        ResolveListItem(table, ListSide::Reduction, reductionItem, reductionPosition);
+    if (!oxidationEntry || !reductionEntry) {
         outcome.fault = CalculateFault::EntryMissing;
-        outcome.error = "The selected half reaction is no longer in the table.";
+        outcome.error = EntryMissingMessage;
         return outcome;
     }
+    const int i1 = *oxidationEntry;
+    const int i2 = *reductionEntry;
     const HalfReactionEntry& oxidation = table[i1];
     const HalfReactionEntry& reduction = table[i2];
 
@@ -109,7 +110,10 @@ CalculateOutcome CalculateWithTable(const HalfReactionTable& table, std::string_
     r.transferredElectrons = static_cast<double>(k1 * k2) / *divisor;
     const double m1 = r.transferredElectrons / k1;
     const double m2 = r.transferredElectrons / k2;
-    r.overallLogKText = GeneralFormat(m1 * oxidation.oxidationLogK + m2 * reduction.reductionLogK);
+    r.oxidationMultiplier = m1;
+    r.reductionMultiplier = m2;
+    r.overallLogK = m1 * oxidation.oxidationLogK + m2 * reduction.reductionLogK;
+    r.overallLogKText = GeneralFormat(r.overallLogK);
     WriteSides(r, oxidation, reduction, m1, m2);
     return outcome;
 }
@@ -121,14 +125,30 @@ CellValues DeriveCellValues(std::string_view oxidationPotentialText,
     const double cell =
         NumericPrefixValue(oxidationPotentialText) + NumericPrefixValue(reductionPotentialText);
     values.cellPotentialText = GeneralFormat(cell) + " V";
-    const double freeEnergy =
-        (0 - transferredElectrons) * (NumericPrefixValue(values.cellPotentialText) * FaradayKJ);
+    values.cellPotential = NumericPrefixValue(values.cellPotentialText);
+    const double freeEnergy = (0 - transferredElectrons) * (values.cellPotential * FaradayKJ);
     values.freeEnergyText = GeneralFormat(freeEnergy) + " kJ/mol";
+    values.freeEnergy = NumericPrefixValue(values.freeEnergyText);
     const double k = std::pow(10.0, NumericPrefixValue(overallLogKText));
-    values.equilibriumConstantText =
-        std::isfinite(k) ? FormatEquilibriumConstant(NumericPrefixValue(GeneralFormat(k)))
-                         : "Overflow";
+    if (!std::isfinite(k)) {
+        values.equilibriumConstantText = "Overflow";
+        return values;
+    }
+    values.equilibriumConstant = NumericPrefixValue(GeneralFormat(k));
+    values.equilibriumConstantText = FormatEquilibriumConstant(*values.equilibriumConstant);
     return values;
+}
+
+void CompleteCellValues(CellReactionResult& result) {
+    CellValues values =
+        DeriveCellValues(result.oxidationPotentialText, result.reductionPotentialText,
+                         result.overallLogKText, result.transferredElectrons);
+    result.cellPotentialText = std::move(values.cellPotentialText);
+    result.freeEnergyText = std::move(values.freeEnergyText);
+    result.equilibriumConstantText = std::move(values.equilibriumConstantText);
+    result.cellPotential = values.cellPotential;
+    result.freeEnergy = values.freeEnergy;
+    result.equilibriumConstant = values.equilibriumConstant;
 }
 
 std::string FormatEquilibriumConstant(double k) {

@@ -4,6 +4,7 @@
 
 #include "half_reaction_table.h"
 
+#include <optional>
 #include <string>
 
 namespace galvix {
@@ -11,6 +12,8 @@ namespace galvix {
 inline constexpr double FaradayKJ = 96.485; // kJ per volt-mole
 inline constexpr int GcdPassLimit = 300;
 inline constexpr const char* GcdFailureMessage = "An error has occured. Press OK to stop working.";
+inline constexpr const char* EntryMissingMessage =
+    "The selected half reaction is no longer in the table.";
 
 struct CellReactionResult {
     int oxidationEntry = 0;
@@ -29,6 +32,16 @@ struct CellReactionResult {
     std::string cellPotentialText;
     std::string freeEnergyText;
     std::string equilibriumConstantText;
+
+    // The numbers behind the texts.
+    double oxidationMultiplier = 1; // m1: the oxidation half reaction's coefficient
+    double reductionMultiplier = 1; // m2
+    double overallLogK = 0;
+    double cellPotential = 0;                  // volts, as cellPotentialText shows it
+    double freeEnergy = 0;                     // kJ/mol, as freeEnergyText shows it
+    std::optional<double> equilibriumConstant; // empty when K overflows
+
+    bool occurs() const { return willOccur == "Yes"; }
 };
 
 enum class CalculateFault {
@@ -41,6 +54,7 @@ enum class CalculateFault {
 struct CalculateOutcome {
     CellReactionResult result;
     CalculateFault fault = CalculateFault::None;
+    std::optional<DataError> dataError; // for CalculateFault::TableLoad
     std::string error;
 
     bool ok() const { return fault == CalculateFault::None; }
@@ -50,6 +64,9 @@ struct CellValues {
     std::string cellPotentialText;
     std::string freeEnergyText;
     std::string equilibriumConstantText;
+    double cellPotential = 0;
+    double freeEnergy = 0;
+    std::optional<double> equilibriumConstant; // empty on "Overflow"
 };
 
 // Reloads the table from dataDirectory and analyses the chosen pair. Each item
@@ -68,6 +85,10 @@ CalculateOutcome CalculateWithTable(const HalfReactionTable& table, std::string_
 CellValues DeriveCellValues(std::string_view oxidationPotentialText,
                             std::string_view reductionPotentialText,
                             std::string_view overallLogKText, double transferredElectrons);
+
+// Fills the three derived texts and their numbers of a Calculate's result,
+// from its own texts as DeriveCellValues does.
+void CompleteCellValues(CellReactionResult& result);
 
 // K in the pattern "0.00e-###": 1.50e15, 2.30e-5, 4.00e0.
 std::string FormatEquilibriumConstant(double k);

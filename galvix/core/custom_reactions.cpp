@@ -6,41 +6,26 @@
 
 namespace galvix {
 
-namespace {
-
-std::string RecordError(int record, const std::string& what) {
-    return std::string(CustomFileName) + ", record " + std::to_string(record) + ": " + what;
-}
-
-} // namespace
-
 CustomRead ReadCustomRecords(const std::string& path) {
     CustomRead read;
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) {
-        read.error = std::string(CustomFileName) + ": the file cannot be read";
-        return read;
-    }
-    FieldReader reader(*bytes);
+    const DataFileRead file = ReadDataFile(path);
+    if (file.error)
+        return FailedRead(std::move(read), *file.error);
+    FieldReader reader(file.bytes);
     const auto count = reader.readNumber();
-    if (!count) {
-        read.error = RecordError(1, reader.error());
-        read.countNotNumber = true;
-        return read;
-    }
-    if (*count < 0 || *count > CustomCapacity || *count != static_cast<int>(*count)) {
-        read.error = RecordError(1, "the count must be a whole number from 0 to " +
-                                        std::to_string(CustomCapacity));
-        return read;
-    }
+    if (!count)
+        return FailedRead(std::move(read), DamagedRecord(path, 1, reader.error()));
+    if (*count < 0 || *count > CustomCapacity || *count != static_cast<int>(*count))
+        return FailedRead(std::move(read),
+                          DamagedRecord(path, 1,
+                                        "the count must be a whole number from 0 to " +
+                                            std::to_string(CustomCapacity)));
     const int n = static_cast<int>(*count);
     for (int record = 2; record <= n + 1; ++record) {
         auto text = reader.readText();
         const auto potential = text ? reader.readNumber() : std::nullopt;
-        if (!text || !potential) {
-            read.error = RecordError(record, reader.error());
-            return read;
-        }
+        if (!potential)
+            return FailedRead(std::move(read), DamagedRecord(path, record, reader.error()));
         read.records.push_back({std::move(*text), *potential});
     }
     return read;

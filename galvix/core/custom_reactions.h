@@ -2,6 +2,8 @@
 // a new one must pass.
 #pragma once
 
+#include "data_file.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,11 +17,11 @@ struct CustomRecord {
 };
 
 struct CustomRead {
-    std::vector<CustomRecord> records;
-    std::string error; // empty on success: names the record and the fault
-    bool countNotNumber = false;
+    std::vector<CustomRecord> records; // those read before a fault
+    std::optional<DataError> dataError;
+    std::string error; // empty on success: dataError's message
 
-    bool ok() const { return error.empty(); }
+    bool ok() const { return !dataError; }
 };
 
 // Reads Custom.dat: the count N (0..300) then N records of text and potential.

@@ -4,6 +4,7 @@
 #include "field_reader.h"
 #include "find_text.h"
 #include "number_text.h"
+#include "result_text.h"
 
 #include <array>
 #include <string_view>
@@ -19,6 +20,8 @@ constexpr std::size_t kDeuteriumRecord = 25;
 constexpr std::array<std::string_view, 14> kElementsWithoutData = {
     "HE", "NE", "AR", "KR", "RN", "UNQ", "UNP", "UNH", "UNS", "UNO", "UNE", "UUN", "UUU", "UUB"};
 
+} // namespace
+
 std::string ShownSymbol(const std::string& symbol) {
     std::string shown = symbol;
     for (std::size_t k = 1; k < shown.size(); ++k) {
@@ -28,26 +31,19 @@ std::string ShownSymbol(const std::string& symbol) {
     return shown;
 }
 
-} // namespace
-
 ElementRead ReadElements(const std::string& path) {
     ElementRead read;
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) {
-        read.error = std::string(ElementFileName) + ": the file cannot be read";
-        return read;
-    }
-    FieldReader reader(*bytes);
+    const DataFileRead file = ReadDataFile(path);
+    if (file.error)
+        return FailedRead(std::move(read), *file.error);
+    FieldReader reader(file.bytes);
     for (int record = 1; record <= ElementCount; ++record) {
         const auto position = reader.readNumber();
         auto symbol = position ? reader.readText() : std::nullopt;
         auto name = symbol ? reader.readText() : std::nullopt;
         const auto number = name ? reader.readNumber() : std::nullopt;
-        if (!number) {
-            read.error = std::string(ElementFileName) + ", record " + std::to_string(record) +
-                         ": " + reader.error();
-            return read;
-        }
+        if (!number)
+            return FailedRead(std::move(read), DamagedRecord(path, record, reader.error()));
         read.records.push_back({static_cast<int>(*position), std::move(*symbol), std::move(*name),
                                 static_cast<int>(*number)});
     }
@@ -62,6 +58,16 @@ std::string ElementListLine(const ElementRecord& record) {
     if (record.name.size() < kNameWidth)
         line.append(kNameWidth - record.name.size(), ' ');
     return line + " " + std::to_string(record.atomicNumber);
+}
+
+std::string ElementListText(const std::vector<ElementRecord>& records, ElementTextUse use) {
+    std::string text = OutputHeader();
+    if (use == ElementTextUse::Copy)
+        text.replace(0, text.find("\r\n"), "Galvix Ver. 3.0");
+    text += std::string(ElementListHeading) + "\r\n\r\n";
+    for (const ElementRecord& record : records)
+        text += ElementListLine(record) + "\r\n";
+    return text;
 }
 
 std::optional<std::size_t> FindElement(const std::vector<ElementRecord>& records,

@@ -1,8 +1,7 @@
 #include "field_reader.h"
 
+#include "data_file.h"
 #include "number_text.h"
-
-#include <fstream>
 
 namespace galvix {
 
@@ -102,17 +101,10 @@ std::optional<double> ParseDecimalNumber(std::string_view text) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
+    DataFileRead read = ReadDataFile(path);
+    if (read.error)
         return std::nullopt;
-    const std::streamoff size = in.tellg();
-    if (size < 0)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), size))
-        return std::nullopt;
-    return bytes;
+    return std::move(read.bytes);
 }
 
 } // namespace galvix

@@ -9,54 +9,41 @@ namespace galvix {
 
 namespace {
 
-std::string RecordError(const char* file, int record, const std::string& what) {
-    return std::string(file) + ", record " + std::to_string(record) + ": " + what;
-}
-
 std::string NoArrowFault() {
     return "the half reaction has no \"" + std::string(Arrow) + "\"";
 }
 
-// Adds one record to the table, or returns the reason it cannot be used.
-std::string AddEntry(HalfReactionTable& table, std::optional<std::string> text,
-                     std::optional<double> potential, const FieldReader& reader) {
-    if (!text || !potential)
-        return reader.error();
-    auto entry = DeriveEntry(std::move(*text), *potential);
-    if (!entry)
-        return NoArrowFault();
-    table.entries.push_back(std::move(*entry));
-    return {};
-}
-
-std::string LoadBuiltIn(HalfReactionTable& table, const std::string& path) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes)
-        return std::string(DataFileName) + ": the file cannot be read";
-    FieldReader reader(*bytes);
+std::optional<DataError> LoadBuiltIn(HalfReactionTable& table, const std::string& path) {
+    const DataFileRead file = ReadDataFile(path);
+    if (file.error)
+        return file.error;
+    FieldReader reader(file.bytes);
     for (int record = 1; record <= BuiltInCount; ++record) {
         const auto potential = reader.readNumber();
-        const auto text = potential ? reader.readText() : std::nullopt;
-        const auto fault = AddEntry(table, text, potential, reader);
-        if (!fault.empty())
-            return RecordError(DataFileName, record, fault);
+        auto text = potential ? reader.readText() : std::nullopt;
+        if (!text)
+            return DamagedRecord(path, record, reader.error());
+        auto entry = DeriveEntry(std::move(*text), *potential);
+        if (!entry)
+            return DamagedRecord(path, record, NoArrowFault());
+        table.entries.push_back(std::move(*entry));
     }
-    return {};
+    return std::nullopt;
 }
 
-std::string LoadCustom(HalfReactionTable& table, const std::string& path) {
+std::optional<DataError> LoadCustom(HalfReactionTable& table, const std::string& path) {
     CustomRead read = ReadCustomRecords(path);
-    if (!read.ok())
-        return read.error;
+    if (read.dataError)
+        return read.dataError;
     int record = 2;
     for (CustomRecord& custom : read.records) {
         auto entry = DeriveEntry(std::move(custom.text), custom.potential);
         if (!entry)
-            return RecordError(CustomFileName, record, NoArrowFault());
+            return DamagedRecord(path, record, NoArrowFault());
         table.entries.push_back(std::move(*entry));
         ++record;
     }
-    return {};
+    return std::nullopt;
 }
 
 std::optional<int> FindEntry(const HalfReactionTable& table, std::string_view text,
@@ -77,10 +64,10 @@ std::string ReductionFormOf(const SplitText& split) {
 TableLoad LoadTable(const std::string& dataDirectory) {
     TableLoad load;
     load.table.entries.reserve(TableCapacity);
-    load.error = LoadBuiltIn(load.table, dataDirectory + DataFileName);
-    if (load.ok())
-        load.error = LoadCustom(load.table, dataDirectory + CustomFileName);
-    return load;
+    auto error = LoadBuiltIn(load.table, dataDirectory + DataFileName);
+    if (!error)
+        error = LoadCustom(load.table, dataDirectory + CustomFileName);
+    return error ? FailedRead(std::move(load), std::move(*error)) : load;
 }
 
 int ElectronCount(std::string_view text) {
@@ -182,6 +169,16 @@ std::optional<int> FindOxidationEntry(const HalfReactionTable& table, std::strin
 
 std::optional<int> FindReductionEntry(const HalfReactionTable& table, std::string_view text) {
     return FindEntry(table, text, &HalfReactionEntry::reductionText);
+}
+
+std::optional<int> ResolveListItem(const HalfReactionTable& table, ListSide side,
+                                   std::string_view text, int position) {
+    const auto found = side == ListSide::Oxidation ? FindOxidationEntry(table, text)
+                                                   : FindReductionEntry(table, text);
+    const int entry = found ? *found : position + 1;
+    if (entry < 1 || entry > table.count())
+        return std::nullopt;
+    return entry;
 }
 
 } // namespace galvix

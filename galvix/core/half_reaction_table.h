@@ -3,6 +3,8 @@
 // table entries.
 #pragma once
 
+#include "data_file.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -47,12 +49,16 @@ struct HalfReactionTable {
 
 struct TableLoad {
     HalfReactionTable table;
-    std::string error; // empty on success: names the file, the record and the fault
+    std::optional<DataError> dataError;
+    std::string error; // empty on success: dataError's message
 
-    bool ok() const { return error.empty(); }
+    bool ok() const { return !dataError; }
 };
 
 enum class Arrangement { Alphabetical, Ascending, Descending };
+
+// The two lists of the main screen.
+enum class ListSide { Oxidation, Reduction };
 
 struct ListItems {
     std::vector<std::string> oxidation;
@@ -98,5 +104,11 @@ int SortPercent(int pass, int total);
 // The lowest entry whose oxidation (reduction) text equals the text exactly.
 std::optional<int> FindOxidationEntry(const HalfReactionTable& table, std::string_view text);
 std::optional<int> FindReductionEntry(const HalfReactionTable& table, std::string_view text);
+
+// The entry a list item stands for: found by its text in the list's column,
+// else the item's 0-based list position + 1; nullopt when that is no entry
+// (a data file changed behind the program's back).
+std::optional<int> ResolveListItem(const HalfReactionTable& table, ListSide side,
+                                   std::string_view text, int position);
 
 } // namespace galvix

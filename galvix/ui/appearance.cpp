@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +67,12 @@ void WriteAppearance(platform::SettingsStore& settings, const Appearance& appear
     settings.write("Options", "font", appearance.fontName);
     settings.write("Options", "color", " " + QString::number(appearance.color));
     settings.write("Options", "tool", " " + QString::number(appearance.tool));
+}
+
+QString FamilyInUse(const QString& family) {
+    if (QFontDatabase::hasFamily(family))
+        return family;
+    return QFontInfo(QFont(family)).family();
 }
 
 QColor ColorFromNumber(int number) {

@@ -33,6 +33,10 @@ void WriteAppearance(platform::SettingsStore& settings, const Appearance& appear
 // The numeric value of a stored text (leading blanks allowed), or the default.
 int StoredNumber(const QString& text, int defaultValue);
 
+// The family a font request is drawn in: the family itself when the machine
+// has it, otherwise the one the font system puts in its place.
+QString FamilyInUse(const QString& family);
+
 QColor ColorFromNumber(int number);
 int NumberFromColor(const QColor& color);
 

@@ -2,6 +2,8 @@
 
 #include "platform/chem_text.h"
 
+#include <QListWidget>
+
 namespace galvix::ui {
 
 namespace {
@@ -36,13 +38,21 @@ const ChemMark* MarkFor(QChar c) {
 
 } // namespace
 
-QString OutputHeader() {
-    return "Galvix Ver 3.0\r\nRedox predictions from standard electrode potentials at 25 "
-           "degrees C\r\n\r\n";
-}
-
 QString ChemDisplay(std::string_view bytes) {
     return platform::DecodeCp1252(bytes);
+}
+
+QListWidgetItem* AddChemItem(QListWidget* list, const QString& shown, std::string_view bytes) {
+    auto* item = new QListWidgetItem(shown, list);
+    item->setData(Qt::UserRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return item;
+}
+
+std::string ItemBytes(const QListWidgetItem* item) {
+    if (!item)
+        return {};
+    const QByteArray bytes = item->data(Qt::UserRole).toByteArray();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 QString ChemToHtml(const QString& decoded) {

@@ -1,17 +1,25 @@
-// Texts that Galvix3 copies and prints: the common header, and the same text
-// as HTML in which the Chem codes are real subscripts, superscripts, Δ and °.
+// Chem texts on the screen and on the clipboard: the Windows-1252 bytes shown
+// in the Chem font, and the same text as HTML in which the Chem codes are real
+// subscripts, superscripts, Δ and °.
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
+
+class QListWidget;
+class QListWidgetItem;
 
 namespace galvix::ui {
 
-// "Galvix Ver 3.0", a notice line, an empty line; CR LF line ends.
-QString OutputHeader();
-
 // A Chem-notation text (Windows-1252 bytes) for display in the Chem font.
 QString ChemDisplay(std::string_view bytes);
+
+// Adds a list item showing `shown` that keeps the Chem bytes it stands for.
+QListWidgetItem* AddChemItem(QListWidget* list, const QString& shown, std::string_view bytes);
+
+// The Chem bytes a list item keeps; empty for no item.
+std::string ItemBytes(const QListWidgetItem* item);
 
 // The text as HTML for word processors without the Chem font.
 QString ChemToHtml(const QString& decoded);

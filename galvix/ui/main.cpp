@@ -1,8 +1,10 @@
 // The galvix3 program: the splash window starts everything.
-#include "form4.h"
+#include "core/reaction_session.h"
+#include "data_folder.h"
 #include "galvix_context.h"
-#include "platform/data_location.h"
+#include "galvix_windows.h"
 #include "platform/qt_services.h"
+#include "splash_window.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -42,14 +44,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(galvix::ui::kApplicationName);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString programDirectory = QApplication::applicationDirPath();
-    const QString dataDirectory = platform::PrepareDataDirectory(
+    const QString dataDirectory = galvix::ui::ChooseDataDirectory(
         programDirectory, InstalledShare(programDirectory, "galvix3"),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), "Data.dat",
-        {{"Data.dat", "Ele.dat"}, {"Custom.dat"}});
-    platform::QtServices real(galvix::ui::kApplicationName, "Galvix3 Help");
-    galvix::ui::GalvixContext context(real.services(), dataDirectory.toStdString());
-    context.chemFontFiles << InstalledShare(programDirectory, "fonts/truetype/galvix3/Chem.ttf");
-    galvix::ui::Form4 splash(context);
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    platform::QtServices real(galvix::ui::kApplicationName, "Galvix3 Help",
+                              galvix::ui::HelpPages());
+    galvix::ui::GalvixContext context(real.services());
+    context.chemFontFiles << dataDirectory + "Chem.ttf" << programDirectory + "/Chem.ttf"
+                          << InstalledShare(programDirectory, "fonts/truetype/galvix3/Chem.ttf");
+    galvix::ReactionSession session(dataDirectory.toStdString());
+    galvix::ui::GalvixWindows windows(context, session);
+    galvix::ui::SplashWindow splash(windows);
     if (!splash.start())
         return 1;
     return QApplication::exec();

@@ -1,4 +1,5 @@
 #include "core/cell_reaction.h"
+#include "core/number_text.h"
 #include "param_name.h"
 #include "temp_data_dir.h"
 
@@ -120,6 +121,9 @@ TEST_P(DeriveCellValuesTest, WorksFromTheDisplayedTexts) {
     EXPECT_EQ(values.cellPotentialText, c.cell);
     EXPECT_EQ(values.freeEnergyText, c.freeEnergy);
     EXPECT_EQ(values.equilibriumConstantText, c.k);
+    EXPECT_EQ(values.cellPotential, NumericPrefixValue(c.cell));
+    EXPECT_EQ(values.freeEnergy, NumericPrefixValue(c.freeEnergy));
+    EXPECT_EQ(values.equilibriumConstant.has_value(), std::string(c.k) != "Overflow");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -126,7 +126,6 @@ const std::string kBuiltIns = NumberedBuiltIns();
 INSTANTIATE_TEST_SUITE_P(
     Table, DamagedFileTest,
     ::testing::Values(
-        DamagedCase{"data_missing", "", "0", "Data.dat: the file cannot be read"},
         DamagedCase{"data_short", NumberedBuiltIns(530), "0",
                     "Data.dat, record 531: the file ends before this field"},
         DamagedCase{"data_potential_not_number", "x" + kBuiltIns, "0",
@@ -151,10 +150,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Custom.dat, record 2: the half reaction has no \" -> \""}),
     testing::RowName());
 
-TEST(DamagedFileTest, CustomFileMissing) {
+TEST(MissingFileTest, NamesTheFileAndTheFolderSearched) {
     TempDataDir dir;
+    const auto noData = LoadTable(dir.directory());
+    ASSERT_TRUE(noData.dataError);
+    EXPECT_EQ(noData.dataError->fault, DataFault::Missing);
+    EXPECT_EQ(noData.error, "Data.dat was not found in the folder " + dir.directory());
     dir.write("Data.dat", kBuiltIns);
-    EXPECT_EQ(LoadTable(dir.directory()).error, "Custom.dat: the file cannot be read");
+    EXPECT_EQ(LoadTable(dir.directory()).error,
+              "Custom.dat was not found in the folder " + dir.directory());
 }
 
 // A table of five entries where entries 2, 3 and 4 share one potential.

@@ -2,11 +2,13 @@
 // context whose fatal errors and quits are recorded instead of ending the test.
 #pragma once
 
-#include "core/half_reaction_table.h"
+#include "core/reaction_session.h"
 #include "platform/qt_services.h"
 #include "platform/testing/test_services.h"
-#include "ui/form1.h"
+#include "ui/chem_output.h"
 #include "ui/galvix_context.h"
+#include "ui/galvix_windows.h"
+#include "ui/main_screen.h"
 
 #include <QApplication>
 #include <QFile>
@@ -46,6 +48,8 @@ class GalvixFixture {
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<platform::testing::TestServices> doubles_;
     std::unique_ptr<GalvixContext> context_;
+    std::unique_ptr<ReactionSession> session_;
+    std::unique_ptr<GalvixWindows> windows_;
     QStringList fatalMessages_;
     int quits_ = 0;
 
@@ -61,6 +65,8 @@ class GalvixFixture {
     }
 
     void tearDown() {
+        windows_.reset();
+        session_.reset();
         context_.reset();
         doubles_.reset();
         dir_.reset();
@@ -77,37 +83,34 @@ class GalvixFixture {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // The data directory, ending with "/".
+    std::string dataDirectory() const { return dir_->path().toStdString() + "/"; }
+
     void makeContext(platform::Services services) {
-        context_ = std::make_unique<GalvixContext>(services, dir_->path().toStdString() + "/");
+        windows_.reset();
+        context_ = std::make_unique<GalvixContext>(services);
         context_->fatal = [this](const QString& text) { fatalMessages_ << text; };
         context_->quit = [this] { ++quits_; };
+        session_ = std::make_unique<ReactionSession>(dataDirectory());
+        windows_ = std::make_unique<GalvixWindows>(*context_, *session_);
     }
 
-    Form1& mainScreen() {
-        Form1& form1 = context_->form1();
-        form1.load();
-        form1.show();
-        return form1;
-    }
+    template <class Window> Window& window() { return windows_->get<Window>(); }
 
-    // Selects the item whose Chem bytes are `bytes`.
-    static bool Select(QListWidget* list, const std::string& bytes) {
-        for (int row = 0; row < list->count(); ++row) {
-            if (Form1::ItemBytes(list->item(row)) == bytes) {
-                list->setCurrentRow(row);
-                return true;
-            }
-        }
-        return false;
+    MainScreen& mainScreen() {
+        MainScreen& main = window<MainScreen>();
+        main.load();
+        main.show();
+        return main;
     }
 
     const MessageRequest& lastMessage() { return doubles_->messages.shown.back(); }
 
     void calculatePair(const std::string& oxidation, const std::string& reduction) {
-        Form1& form1 = mainScreen();
-        QVERIFY(Select(form1.list1(), oxidation));
-        QVERIFY(Select(form1.list2(), reduction));
-        form1.calculate();
+        MainScreen& main = mainScreen();
+        QVERIFY(main.selectItem(ListSide::Oxidation, oxidation));
+        QVERIFY(main.selectItem(ListSide::Reduction, reduction));
+        main.calculate();
     }
 };
 

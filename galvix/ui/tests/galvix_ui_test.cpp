@@ -5,15 +5,15 @@
 #include "platform/chem_text.h"
 #include "platform/qt_services.h"
 #include "platform/testing/test_services.h"
-#include "ui/form1.h"
-#include "ui/form10.h"
-#include "ui/form11.h"
-#include "ui/form14.h"
-#include "ui/form2.h"
-#include "ui/form4.h"
-#include "ui/form6.h"
-#include "ui/form9.h"
+#include "ui/about_dialog.h"
 #include "ui/galvix_context.h"
+#include "ui/half_reaction_data_dialog.h"
+#include "ui/main_screen.h"
+#include "ui/options_dialog.h"
+#include "ui/progress_window.h"
+#include "ui/reaction_data_window.h"
+#include "ui/splash_window.h"
+#include "ui/tip_dialog.h"
 #include "ui/tips.h"
 
 #include <QAction>
@@ -21,11 +21,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,86 +68,92 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
     void cleanup() { tearDown(); }
 
     void calculateWithOneListUnselectedRefuses() {
-        Form1& form1 = mainScreen();
-        form1.list1()->setCurrentRow(0);
-        form1.calculate();
+        MainScreen& main = mainScreen();
+        main.list(ListSide::Oxidation)->setCurrentRow(0);
+        main.calculate();
         QCOMPARE(doubles_->messages.shown.size(), 1u);
         QCOMPARE(lastMessage(),
                  (MessageRequest{"Galvix", "You must select reactions from both lists!",
                                  MessageIcon::None, MessageButtons::Ok, MessageButton::Ok}));
-        QVERIFY(form1.isVisible());
+        QVERIFY(main.isVisible());
     }
 
     void listsStartAlphabeticalInTableOrder() {
-        Form1& form1 = mainScreen();
-        const TableLoad load = LoadTable(context_->dataDirectory);
-        QCOMPARE(form1.list1()->count(), BuiltInCount);
-        QCOMPARE(Form1::ItemBytes(form1.list1()->item(0)), load.table[1].oxidationText);
-        QCOMPARE(Form1::ItemBytes(form1.list2()->item(530)), load.table[531].reductionText);
-        QCOMPARE(form1.list1()->font().family(), QString("Chem"));
-        QVERIFY(form1.findChild<QAction*>("alpha")->isChecked());
+        MainScreen& main = mainScreen();
+        const TableLoad load = LoadTable(session_->dataDirectory());
+        QCOMPARE(main.list(ListSide::Oxidation)->count(), BuiltInCount);
+        QCOMPARE(ItemBytes(main.list(ListSide::Oxidation)->item(0)), load.table[1].oxidationText);
+        QCOMPARE(ItemBytes(main.list(ListSide::Reduction)->item(530)),
+                 load.table[531].reductionText);
+        QCOMPARE(main.list(ListSide::Oxidation)->font().family(), QString("Chem"));
+        QVERIFY(main.findChild<QAction*>("alpha")->isChecked());
     }
 
     void ascendingPutsTheLowestPotentialsFirst() {
-        Form1& form1 = mainScreen();
-        form1.rearrange(Arrangement::Ascending);
-        const TableLoad load = LoadTable(context_->dataDirectory);
+        MainScreen& main = mainScreen();
+        main.rearrange(Arrangement::Ascending);
+        const TableLoad load = LoadTable(session_->dataDirectory());
         double lowestOxidation = 1e9;
         double lowestReduction = 1e9;
         for (int i = 1; i <= load.table.count(); ++i) {
             lowestOxidation = std::min(lowestOxidation, load.table[i].oxidationPotential);
             lowestReduction = std::min(lowestReduction, load.table[i].reductionPotential);
         }
-        const auto first = FindOxidationEntry(load.table, Form1::ItemBytes(form1.list1()->item(0)));
+        const auto first =
+            FindOxidationEntry(load.table, ItemBytes(main.list(ListSide::Oxidation)->item(0)));
         const auto firstReduction =
-            FindReductionEntry(load.table, Form1::ItemBytes(form1.list2()->item(0)));
+            FindReductionEntry(load.table, ItemBytes(main.list(ListSide::Reduction)->item(0)));
         QCOMPARE(load.table[*first].oxidationPotential, lowestOxidation);
         QCOMPARE(load.table[*firstReduction].reductionPotential, lowestReduction);
-        QVERIFY(form1.findChild<QAction*>("asce")->isChecked());
-        QVERIFY(!form1.findChild<QAction*>("alpha")->isChecked());
-        QVERIFY(!form1.findChild<QPushButton*>("Command2")->isEnabled());
-        QVERIFY(!form1.findChild<QAction*>("ox")->isEnabled());
-        QVERIFY(context_->form11().isHidden());
+        QVERIFY(main.findChild<QAction*>("asce")->isChecked());
+        QVERIFY(!main.findChild<QAction*>("alpha")->isChecked());
+        QVERIFY(!main.findChild<QPushButton*>("Command2")->isEnabled());
+        QVERIFY(!main.findChild<QAction*>("ox")->isEnabled());
+        QVERIFY(window<ProgressWindow>().isHidden());
     }
 
     void cancellingTheSortKeepsTheOldArrangement() {
-        Form1& form1 = mainScreen();
-        const std::string firstBefore = Form1::ItemBytes(form1.list1()->item(0));
-        QTimer::singleShot(0, [this] { context_->form11().cancelButton()->click(); });
-        form1.findChild<QAction*>("des")->trigger();
-        QCOMPARE(Form1::ItemBytes(form1.list1()->item(0)), firstBefore);
-        QVERIFY(form1.findChild<QAction*>("alpha")->isChecked());
-        QVERIFY(!form1.findChild<QAction*>("des")->isChecked());
-        QCOMPARE(context_->sortCancelFlag, 0);
-        QVERIFY(context_->form11().isHidden());
+        MainScreen& main = mainScreen();
+        const std::string firstBefore = ItemBytes(main.list(ListSide::Oxidation)->item(0));
+        QTimer::singleShot(0, [this] { window<ProgressWindow>().cancelButton()->click(); });
+        main.findChild<QAction*>("des")->trigger();
+        QCOMPARE(ItemBytes(main.list(ListSide::Oxidation)->item(0)), firstBefore);
+        QVERIFY(main.findChild<QAction*>("alpha")->isChecked());
+        QVERIFY(!main.findChild<QAction*>("des")->isChecked());
+        QVERIFY(!window<ProgressWindow>().cancelRequested());
+        QVERIFY(window<ProgressWindow>().isHidden());
     }
 
     void findNextDoesNotWrapAround() {
-        Form1& form1 = mainScreen();
-        context_->find = {"CU", false, false, 'O'};
-        form1.findNext();
-        const int firstCopper = form1.list1()->currentRow();
+        MainScreen& main = mainScreen();
+        session_->find({"CU", false, false, ListSide::Oxidation});
+        main.list(ListSide::Oxidation)->setCurrentRow(-1);
+        main.findNext();
+        const int firstCopper = main.list(ListSide::Oxidation)->currentRow();
         QVERIFY(firstCopper > 0);
-        QVERIFY(Form1::ItemBytes(form1.list1()->item(firstCopper)).find("Cu") != std::string::npos);
-        form1.list1()->setCurrentRow(form1.list1()->count() - 1);
-        form1.findNext();
+        QVERIFY(ItemBytes(main.list(ListSide::Oxidation)->item(firstCopper)).find("Cu") !=
+                std::string::npos);
+        main.list(ListSide::Oxidation)->setCurrentRow(main.list(ListSide::Oxidation)->count() - 1);
+        main.findNext();
         QCOMPARE(lastMessage(),
                  (MessageRequest{"Galvix", "Not found! Please try again.", MessageIcon::Exclamation,
                                  MessageButtons::Ok, MessageButton::Ok}));
-        QCOMPARE(form1.list1()->currentRow(), form1.list1()->count() - 1);
+        QCOMPARE(main.list(ListSide::Oxidation)->currentRow(),
+                 main.list(ListSide::Oxidation)->count() - 1);
     }
 
     void doubleClickingAReductionEntryShowsItsData() {
-        Form1& form1 = mainScreen();
+        MainScreen& main = mainScreen();
         const std::string copper = Chem("Cu\x8d\xa2 + 2e -> Cu");
-        QVERIFY(Select(form1.list2(), copper));
+        QVERIFY(main.selectItem(ListSide::Reduction, copper));
         QString type, potential, formula;
         WhenModalOpens([&](QWidget* modal) {
             type = modal->findChild<QLabel*>("Label3")->text();
             potential = modal->findChild<QLabel*>("Label5")->text();
             formula = modal->findChild<QLabel*>("Label9")->text();
         });
-        form1.showHalfReactionData(form1.list2(), form1.list2()->currentItem());
+        main.showHalfReactionData(ListSide::Reduction,
+                                  main.list(ListSide::Reduction)->currentItem());
         QCOMPARE(type, QString("Reduction"));
         QCOMPARE(potential, QString("0.34 V"));
         QCOMPARE(formula, platform::DecodeCp1252(copper));
@@ -153,50 +161,51 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
     }
 
     void halfReactionDataCopiesTwelveLines() {
-        Form6& form6 = context_->form6();
-        form6.fill("Ag -> Ag\xa2 + e", "Oxidation", "-0.7996 V", "-13.529232");
-        form6.copy();
+        HalfReactionDataDialog& halfReaction = window<HalfReactionDataDialog>();
+        halfReaction.showData({"Ag -> Ag\xa2 + e", "Oxidation", "-0.7996 V", "-13.529232"});
+        halfReaction.copy();
         const QStringList lines = doubles_->clipboard.plain.split("\r\n");
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines[2], QString());
         QCOMPARE(lines[3], QString("Half reaction data:"));
         QCOMPARE(lines[11], QString("-13.529232"));
         doubles_->messages.answers = {MessageButton::No};
-        form6.print();
+        halfReaction.print();
         QVERIFY(doubles_->printer.jobs.empty());
     }
 
     void aReactionThatWillNotOccurHidesTheResults() {
         calculatePair(Chem("Au -> Au\x8e\xa2 + 3e"), Chem("Li\xa2 + e -> Li"));
-        Form2& form2 = context_->form2();
-        QVERIFY(form2.isVisible());
-        QVERIFY(!context_->form1().isVisible());
-        QCOMPARE(form2.label(17)->text(), QString("No"));
-        QVERIFY(form2.findChild<QGroupBox*>("Frame3")->isHidden());
-        QVERIFY(form2.label(18)->isHidden());
+        ReactionDataWindow& reactionData = window<ReactionDataWindow>();
+        QVERIFY(reactionData.isVisible());
+        QVERIFY(!window<MainScreen>().isVisible());
+        QCOMPARE(reactionData.label(17)->text(), QString("No"));
+        QVERIFY(reactionData.findChild<QGroupBox*>("Frame3")->isHidden());
+        QVERIFY(reactionData.label(18)->isHidden());
         for (const char* name :
              {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"})
-            QVERIFY2(form2.findChild<QLabel*>(name)->isHidden(), name);
-        form2.copy();
+            QVERIFY2(reactionData.findChild<QLabel*>(name)->isHidden(), name);
+        reactionData.copy();
         QVERIFY(doubles_->clipboard.plain.endsWith("Will it occur: No\r\n"));
         QCOMPARE(doubles_->clipboard.plain.count("\r\n"), 3 + 10);
     }
 
     void aReactionThatWillOccurCopiesNineteenLines() {
         calculatePair(Chem("Zn -> Zn\x8d\xa2 + 2e"), Chem("Cu\x8d\xa2 + 2e -> Cu"));
-        Form2& form2 = context_->form2();
-        QCOMPARE(form2.label(17)->text(), QString("Yes"));
-        QCOMPARE(form2.findChild<QLabel*>("Label4")->text(), QString("1.1018 V"));
-        QCOMPARE(form2.findChild<QLabel*>("Label3")->text(), QString("-212.614346 kJ/mol"));
-        form2.copy();
+        ReactionDataWindow& reactionData = window<ReactionDataWindow>();
+        QCOMPARE(reactionData.label(17)->text(), QString("Yes"));
+        QCOMPARE(reactionData.findChild<QLabel*>("Label4")->text(), QString("1.1018 V"));
+        QCOMPARE(reactionData.findChild<QLabel*>("Label3")->text(), QString("-212.614346 kJ/mol"));
+        reactionData.copy();
         const QStringList lines = doubles_->clipboard.plain.split("\r\n");
         QCOMPARE(lines[0], QString("Galvix Ver 3.0"));
         QCOMPARE(lines[2], QString());
         QCOMPARE(lines.size() - 3 - 1, 19);
         QCOMPARE(lines.last(), QString());
-        QCOMPARE(lines[3 + 12], QString("K = ") + form2.findChild<QLabel*>("Label6")->text());
+        QCOMPARE(lines[3 + 12],
+                 QString("K = ") + reactionData.findChild<QLabel*>("Label6")->text());
         QCOMPARE(lines[3 + 13], QString(QChar(0xD3)) + "G" + QChar(0xF8) + "= " +
-                                    form2.findChild<QLabel*>("Label3")->text());
+                                    reactionData.findChild<QLabel*>("Label3")->text());
         QVERIFY(doubles_->clipboard.html.contains("<sup>2+</sup>"));
         QCOMPARE(lastMessage().text,
                  QString("Note: to view reactions (and the delta symbol) properly (in a word "
@@ -206,40 +215,41 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
     void anEquilibriumConstantBeyondRangeShowsOverflow() {
         writeFile("Custom.dat", "2\r\n\"A -> A\xa2 + 10e\",3\r\n\"B -> B\xa2 + 10e\",-3\r\n");
         calculatePair(Chem("A -> A\xa2 + 10e"), Chem("B\xa2 + 10e -> B"));
-        Form2& form2 = context_->form2();
-        QCOMPARE(form2.findChild<QLabel*>("Label6")->text(), QString("Overflow"));
-        QCOMPARE(form2.findChild<QLabel*>("Label4")->text(), QString("6 V"));
-        QCOMPARE(form2.findChild<QLabel*>("Label3")->text(), QString("-5789.1 kJ/mol"));
-        QVERIFY(form2.findChild<QLabel*>("Label6")->isVisibleTo(&form2));
+        ReactionDataWindow& reactionData = window<ReactionDataWindow>();
+        QCOMPARE(reactionData.findChild<QLabel*>("Label6")->text(), QString("Overflow"));
+        QCOMPARE(reactionData.findChild<QLabel*>("Label4")->text(), QString("6 V"));
+        QCOMPARE(reactionData.findChild<QLabel*>("Label3")->text(), QString("-5789.1 kJ/mol"));
+        QVERIFY(reactionData.findChild<QLabel*>("Label6")->isVisibleTo(&reactionData));
     }
 
     void toolTipsFollowTheSetting() {
         doubles_->settings.values["Options/tool"] = " 0";
         calculatePair(Chem("Zn -> Zn\x8d\xa2 + 2e"), Chem("Cu\x8d\xa2 + 2e -> Cu"));
-        QCOMPARE(context_->form2().label(6)->toolTip(), QString());
+        QCOMPARE(window<ReactionDataWindow>().label(6)->toolTip(), QString());
         doubles_->settings.values["Options/tool"] = " 1";
-        context_->applyAppearanceToAll();
-        QCOMPARE(context_->form2().label(6)->toolTip(), QString("Potential in volts"));
+        windows_->applyAppearanceToAll();
+        QCOMPARE(window<ReactionDataWindow>().label(6)->toolTip(), QString("Potential in volts"));
     }
 
     void printingAsksFirstAndReportsFailures() {
         calculatePair(Chem("Zn -> Zn\x8d\xa2 + 2e"), Chem("Cu\x8d\xa2 + 2e -> Cu"));
-        Form2& form2 = context_->form2();
+        ReactionDataWindow& reactionData = window<ReactionDataWindow>();
         doubles_->messages.answers = {MessageButton::No};
-        form2.print();
+        reactionData.print();
         QVERIFY(doubles_->printer.jobs.empty());
         QCOMPARE(lastMessage(), (MessageRequest{"Galvix", "Do you want to print the results?",
                                                 MessageIcon::Question, MessageButtons::YesNo,
                                                 MessageButton::Yes}));
         doubles_->printer.failing = true;
         doubles_->messages.answers = {MessageButton::Yes};
-        form2.print();
+        reactionData.print();
         QCOMPARE(lastMessage(), (MessageRequest{"Galvix", "Error printing!", MessageIcon::Critical,
                                                 MessageButtons::Ok, MessageButton::Ok}));
-        QCOMPARE(form2.findChild<QLabel*>("Label8")->text(), QString::fromUtf8("G\u00B0 = "));
+        QCOMPARE(reactionData.findChild<QLabel*>("Label8")->text(),
+                 QString::fromUtf8("G\u00B0 = "));
         doubles_->printer.failing = false;
         doubles_->messages.answers = {MessageButton::Yes};
-        form2.print();
+        reactionData.print();
         const auto& job = doubles_->printer.jobs.back();
         QCOMPARE(job.font, QString("Chem"));
         QCOMPARE(job.pointSize, 10);
@@ -261,7 +271,7 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
         makeContext(withPdf);
         calculatePair(Chem("Zn -> Zn\x8d\xa2 + 2e"), Chem("Cu\x8d\xa2 + 2e -> Cu"));
         doubles_->messages.answers = {MessageButton::Yes};
-        context_->form2().print();
+        window<ReactionDataWindow>().print();
         QProcess process;
         process.start(pdffonts, {pdf});
         QVERIFY(process.waitForFinished());
@@ -270,8 +280,8 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
 
     void abbreviationsAndQuitPrompt() {
         calculatePair(Chem("Zn -> Zn\x8d\xa2 + 2e"), Chem("Cu\x8d\xa2 + 2e -> Cu"));
-        Form2& form2 = context_->form2();
-        form2.findChild<QPushButton*>("Command6")->click();
+        ReactionDataWindow& reactionData = window<ReactionDataWindow>();
+        reactionData.findChild<QPushButton*>("Command6")->click();
         QCOMPARE(lastMessage().text,
                  QString::fromUtf8("The following are abbreviations used in this screen:\r\n\r\n"
                                    "E = potential\r\nK = equilibrium constant\r\nE(cell) = total "
@@ -279,15 +289,15 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
                                    "volt(s)\r\nkJ/mol = kilojoules per mole\r\nlog = base 10 "
                                    "logarithm"));
         doubles_->messages.answers = {MessageButton::No};
-        QVERIFY(!form2.close());
+        QVERIFY(!reactionData.close());
         QCOMPARE(quits_, 0);
         QCOMPARE(lastMessage(), (MessageRequest{"Galvix", "Are you sure you want to quit?",
                                                 MessageIcon::Exclamation, MessageButtons::YesNo,
                                                 MessageButton::No}));
-        form2.findChild<QPushButton*>("Command1")->click();
-        QVERIFY(context_->form1().isVisible());
+        reactionData.findChild<QPushButton*>("Command1")->click();
+        QVERIFY(window<MainScreen>().isVisible());
         doubles_->messages.answers = {MessageButton::Yes};
-        QVERIFY(context_->form1().close());
+        QVERIFY(window<MainScreen>().close());
         QCOMPARE(quits_, 1);
     }
 
@@ -303,11 +313,11 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
         doubles_->settings.values["Applications/App 1"] = "Editor";
         doubles_->settings.values["Applications/Path 1"] = "/no/such/editor";
         doubles_->settings.values["Applications/App 2"] = "No path";
-        Form1& form1 = mainScreen();
-        QAction* first = form1.findChild<QAction*>("m(1)");
+        MainScreen& main = mainScreen();
+        QAction* first = main.findChild<QAction*>("m(1)");
         QVERIFY(first->isVisible());
         QCOMPARE(first->text(), QString("Editor"));
-        QVERIFY(!form1.findChild<QAction*>("m(2)")->isVisible());
+        QVERIFY(!main.findChild<QAction*>("m(2)")->isVisible());
         doubles_->programs.result = platform::StartResult::InvalidPath;
         first->trigger();
         QCOMPARE(doubles_->programs.started, QStringList{"/no/such/editor"});
@@ -316,43 +326,70 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
     }
 
     void optionsDefaultThenCancelWritesNothing() {
-        Form10& options = context_->form10();
+        OptionsDialog& options = window<OptionsDialog>();
         options.setDefaults();
         options.findChild<QPushButton*>("Command6")->click();
         QVERIFY(doubles_->settings.writes.isEmpty());
         options.setDefaults();
         options.apply();
+        const QString stored = doubles_->settings.values["Options/font"];
+        QVERIFY2(QFontDatabase::hasFamily(stored), qPrintable(stored));
         QCOMPARE(doubles_->settings.writes,
-                 (QStringList{"Options/tips= 1", "Options/font=MS Sans Serif",
+                 (QStringList{"Options/tips= 1", "Options/font=" + stored,
                               "Options/color= 12632256", "Options/tool= 1"}));
     }
 
+    void optionsShowAndStoreTheFontInUse_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("nothing stored") << QString() << false;
+        QTest::newRow("a font no machine has") << "No Such Family 7Q" << false;
+        QTest::newRow("an installed font") << "DejaVu Serif" << true;
+    }
+
+    void optionsShowAndStoreTheFontInUse() {
+        QFETCH(QString, stored);
+        QFETCH(bool, installed);
+        if (!stored.isEmpty())
+            doubles_->settings.values["Options/font"] = stored;
+        if (installed && !QFontDatabase::hasFamily(stored))
+            QSKIP("the font is not installed here");
+        OptionsDialog& options = window<OptionsDialog>();
+        const QString shown = options.fontLabel()->text();
+        QVERIFY2(QFontDatabase::hasFamily(shown), qPrintable(shown));
+        QCOMPARE(QFontInfo(options.fontLabel()->font()).family(), shown);
+        if (installed)
+            QCOMPARE(shown, stored);
+        options.apply();
+        QCOMPARE(doubles_->settings.values["Options/font"], shown);
+    }
+
     void applyRecoloursEveryOpenWindowButKeepsChem() {
-        Form1& form1 = mainScreen();
-        Form10& options = context_->form10();
+        MainScreen& main = mainScreen();
+        OptionsDialog& options = window<OptionsDialog>();
         doubles_->dialogs.colors = {QColor(10, 20, 30)};
         doubles_->dialogs.fonts = {QFont("DejaVu Serif")};
         options.changeColor();
         options.changeFont();
         options.apply();
         QCOMPARE(doubles_->settings.values["Options/color"], QString(" 1971210"));
-        QCOMPARE(form1.palette().color(QPalette::Window), QColor(10, 20, 30));
-        QCOMPARE(form1.findChild<QLabel*>("Label1")->font().family(), QString("DejaVu Serif"));
-        QCOMPARE(form1.list1()->font().family(), QString("Chem"));
+        QCOMPARE(main.palette().color(QPalette::Window), QColor(10, 20, 30));
+        QCOMPARE(main.findChild<QLabel*>("Label1")->font().family(), QString("DejaVu Serif"));
+        QCOMPARE(main.list(ListSide::Oxidation)->font().family(), QString("Chem"));
     }
 
     void storedGarbageFallsBackToDefaults() {
         doubles_->settings.values["Options/color"] = "purple";
         doubles_->settings.values["Options/tool"] = "x";
-        Form1& form1 = mainScreen();
-        QCOMPARE(form1.palette().color(QPalette::Window), QColor(255, 255, 255));
+        MainScreen& main = mainScreen();
+        QCOMPARE(main.palette().color(QPalette::Window), QColor(255, 255, 255));
     }
 
     void tipsZeroShowsNoTipWindowAtStartUp() {
         doubles_->settings.values["Options/tips"] = " 0";
-        Form4 splash(*context_);
+        SplashWindow splash(*windows_);
         QVERIFY(splash.start());
-        QVERIFY(context_->form1().isVisible());
+        QVERIFY(window<MainScreen>().isVisible());
         bool tipShown = false;
         WhenModalOpens([&](QWidget*) { tipShown = true; });
         splash.timerFired();
@@ -362,7 +399,7 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
     }
 
     void tipsOnShowsTheTipWindow() {
-        Form4 splash(*context_);
+        SplashWindow splash(*windows_);
         QVERIFY(splash.start());
         QCOMPARE(doubles_->desktop.beeps, 1);
         QString tip;
@@ -375,7 +412,7 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
     }
 
     void untickingTipsIsStoredAtOnce() {
-        Form9& tips = context_->form9();
+        TipDialog& tips = window<TipDialog>();
         tips.findChild<QCheckBox*>("chkLoadTipsAtStartup")->click();
         QCOMPARE(doubles_->settings.values["Options/tips"], QString(" 0"));
         for (int k = 0; k < 50; ++k) {
@@ -384,8 +421,26 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
         }
     }
 
+    void everyHelpTopicAndLinkHasItsPage() {
+        const QMap<int, QString> pages = HelpPages();
+        QCOMPARE(pages.size(), 10);
+        QStringList files = pages.values();
+        files << "index.html";
+        const QRegularExpression link("href=\"([^\"#:]+)\"");
+        for (const QString& page : files) {
+            QFile file(":/help/" + page);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (const auto& match : link.globalMatch(html))
+                QVERIFY2(QFile::exists(":/help/" + match.captured(1)),
+                         qPrintable(page + " links to " + match.captured(1)));
+        }
+        window<OptionsDialog>().findChild<QPushButton*>("Command7")->click();
+        QCOMPARE(doubles_->help.topics, std::vector<int>{210});
+    }
+
     void aboutReportsNoSystemInformation() {
-        Form14& about = context_->form14();
+        AboutDialog& about = window<AboutDialog>();
         about.findChild<QPushButton*>("cmdSysInfo")->click();
         QCOMPARE(lastMessage().text, QString("System Information Is Unavailable At This Time"));
         QCOMPARE(lastMessage().icon, MessageIcon::None);

@@ -2,25 +2,27 @@
 // output and helper applications of Galvix3, offscreen with scripted services.
 #include "galvix_fixture.h"
 #include "platform/chem_text.h"
-#include "ui/form11.h"
-#include "ui/form12.h"
-#include "ui/form13.h"
-#include "ui/form15.h"
-#include "ui/form16.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form5.h"
-#include "ui/form7.h"
-#include "ui/form8.h"
+#include "ui/applications_dialog.h"
+#include "ui/custom_reactions_dialog.h"
+#include "ui/element_list_window.h"
+#include "ui/jump_dialog.h"
+#include "ui/list_output_dialog.h"
+#include "ui/open_reaction_dialog.h"
+#include "ui/progress_window.h"
+#include "ui/reaction_data_window.h"
+#include "ui/save_reaction_dialog.h"
+#include "ui/search_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 using namespace galvix;
 using namespace galvix::ui;
@@ -37,12 +39,15 @@ QByteArray CustomFile(int records) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(platform::MessageButton)
+
 class LookupWindowsTest : public QObject, public GalvixFixture {
     Q_OBJECT
 
-    void typeReaction(Form3& editor, const QString& reaction, const QString& potential) {
-        editor.text1()->setText(reaction);
-        editor.text2()->setText(potential);
+    void typeReaction(CustomReactionsDialog& editor, const QString& reaction,
+                      const QString& potential) {
+        editor.formulaBox()->setText(reaction);
+        editor.potentialBox()->setText(potential);
     }
 
   private Q_SLOTS:
@@ -51,24 +56,64 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
     void cleanup() { tearDown(); }
 
     void addingAHalfReactionStoresItTurnedRoundAndShowsItAtOnce() {
-        Form1& main = mainScreen();
-        Form3& editor = context_->form3();
+        MainScreen& main = mainScreen();
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
         editor.show();
         typeReaction(editor, "  Ag+ + e -> Ag ", "0.80");
         editor.add();
         QCOMPARE(readFile("Custom.dat"), QByteArray("1\r\n\"Ag -> Ag+ + e\",-0.8\r\n"));
-        QCOMPARE(editor.list1()->count(), 1);
-        QCOMPARE(editor.list1()->item(0)->text(), QString("Ag+ + e -> Ag"));
-        QCOMPARE(main.list1()->count(), BuiltInCount + 1);
-        QCOMPARE(Form1::ItemBytes(main.list2()->item(BuiltInCount)), std::string("Ag+ + e -> Ag"));
-        QVERIFY(editor.text1()->text().isEmpty());
+        QCOMPARE(editor.reactionList()->count(), 1);
+        QCOMPARE(editor.reactionList()->item(0)->text(), QString("Ag+ + e -> Ag"));
+        QCOMPARE(main.list(ListSide::Oxidation)->count(), BuiltInCount + 1);
+        QCOMPARE(ItemBytes(main.list(ListSide::Reduction)->item(BuiltInCount)),
+                 std::string("Ag+ + e -> Ag"));
+        QVERIFY(editor.formulaBox()->text().isEmpty());
         editor.showRecord(0);
-        QCOMPARE(editor.text1()->text(), QString("Ag+ + e -> Ag"));
-        QCOMPARE(editor.text2()->text(), QString("0.8"));
+        QCOMPARE(editor.formulaBox()->text(), QString("Ag+ + e -> Ag"));
+        QCOMPARE(editor.potentialBox()->text(), QString("0.8"));
+    }
+
+    void addingAStoredHalfReactionAsksBeforeReplacingItsPotential_data() {
+        QTest::addColumn<MessageButton>("answer");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("yes replaces in place")
+            << MessageButton::Yes
+            << QByteArray("2\r\n\"Ag -> Ag+ + e\",-0.85\r\n\"C0 -> D + e\","
+                          "0.5\r\n");
+        QTest::newRow("no changes nothing")
+            << MessageButton::No
+            << QByteArray("2\r\n\"Ag -> Ag+ + e\",-0.8\r\n\"C0 -> D + e\","
+                          "0.5\r\n");
+    }
+
+    void addingAStoredHalfReactionAsksBeforeReplacingItsPotential() {
+        QFETCH(MessageButton, answer);
+        QFETCH(QByteArray, after);
+        writeFile("Custom.dat", "2\r\n\"Ag -> Ag+ + e\",-0.8\r\n\"C0 -> D + e\",0.5\r\n");
+        MainScreen& main = mainScreen();
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
+        editor.show();
+        editor.showRecord(0);
+        editor.potentialBox()->setText("0.85");
+        doubles_->messages.answers = {answer};
+        editor.add();
+        QCOMPARE(lastMessage(), (MessageRequest{"Galvix",
+                                                "This half reaction is already in your list. Do "
+                                                "you want to replace its potential?",
+                                                MessageIcon::Question, MessageButtons::YesNo,
+                                                MessageButton::Yes}));
+        QCOMPARE(readFile("Custom.dat"), after);
+        QCOMPARE(editor.reactionList()->count(), 2);
+        QCOMPARE(main.list(ListSide::Oxidation)->count(), BuiltInCount + 2);
+        QVERIFY(main.selectItem(ListSide::Oxidation, "Ag -> Ag+ + e"));
+        main.list(ListSide::Reduction)->setCurrentRow(0);
+        main.calculate();
+        QCOMPARE(window<ReactionDataWindow>().label(7)->text(),
+                 answer == MessageButton::Yes ? QString("-0.85 V") : QString("-0.8 V"));
     }
 
     void addRefusalsComeWithTheirMessages() {
-        Form3& editor = context_->form3();
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
         typeReaction(editor, "Ag+ + E -> Ag", "0.8");
         editor.add();
         QCOMPARE(lastMessage(),
@@ -84,27 +129,27 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
     void aFullFileRefusesAddButRemoveStillWorks() {
         writeFile("Custom.dat", CustomFile(300));
         mainScreen();
-        Form3& editor = context_->form3();
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
         editor.show();
         typeReaction(editor, "Ag+ + e -> Ag", "0.8");
         editor.add();
         QCOMPARE(lastMessage().text, QString("You have already reached 300 half reactions!"));
         QCOMPARE(readFile("Custom.dat"), CustomFile(300));
-        editor.list1()->setCurrentRow(299);
+        editor.reactionList()->setCurrentRow(299);
         doubles_->messages.answers = {MessageButton::Yes};
         editor.remove();
         QCOMPARE(readFile("Custom.dat"), CustomFile(299));
-        QCOMPARE(editor.list1()->count(), 299);
+        QCOMPARE(editor.reactionList()->count(), 299);
     }
 
     void removingTheOnlyRecordLeavesTheCountZero() {
         writeFile("Custom.dat", CustomFile(1));
         mainScreen();
-        Form3& editor = context_->form3();
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
         editor.show();
         editor.remove();
         QCOMPARE(lastMessage().text, QString("You must select a half reaction from the list!"));
-        editor.list1()->setCurrentRow(0);
+        editor.reactionList()->setCurrentRow(0);
         doubles_->messages.answers = {MessageButton::No};
         editor.remove();
         QCOMPARE(readFile("Custom.dat"), CustomFile(1));
@@ -118,82 +163,94 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
         QCOMPARE(readFile("Custom.dat"), QByteArray("0\r\n"));
     }
 
-    void aFailedRewriteKeepsTheOldFileAndTheLists() {
+    void aFailedRewriteNamesTheFileAndTheReasonAndKeepsEverything() {
         writeFile("Custom.dat", CustomFile(2));
-        Form1& main = mainScreen();
-        context_->replaceFile = [](const QString&, const QByteArray&) { return false; };
-        Form3& editor = context_->form3();
+        MainScreen& main = mainScreen();
+        session_->setFileWriter([](const std::string&, std::string_view) {
+            return std::make_error_code(std::errc::permission_denied);
+        });
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
         editor.show();
         typeReaction(editor, "Ag+ + e -> Ag", "0.8");
         editor.add();
-        QCOMPARE(lastMessage().text, QString("An error has occured!75"));
+        QCOMPARE(lastMessage(),
+                 (MessageRequest{"Galvix",
+                                 "An error has occured!75\n"
+                                 "Custom.dat could not be written: Permission denied",
+                                 MessageIcon::Information, MessageButtons::Ok, MessageButton::Ok}));
+        editor.reactionList()->setCurrentRow(1);
+        doubles_->messages.answers = {MessageButton::Yes};
+        editor.remove();
+        QCOMPARE(lastMessage().text, QString("An error has occured!75\n"
+                                             "Custom.dat could not be written: Permission denied"));
         QCOMPARE(readFile("Custom.dat"), CustomFile(2));
-        QCOMPARE(editor.list1()->count(), 2);
-        QCOMPARE(main.list1()->count(), BuiltInCount + 2);
+        QCOMPARE(editor.reactionList()->count(), 2);
+        QCOMPARE(main.list(ListSide::Oxidation)->count(), BuiltInCount + 2);
     }
 
     void theTypingAidWorksInTheFormulaBoxes() {
-        Form3& editor = context_->form3();
-        editor.text1()->setText("H/2O");
-        QCOMPARE(platform::EncodeCp1252(editor.text1()->text()), std::string("H\xb7O"));
-        editor.text1()->setText("Cu*2*");
-        QCOMPARE(platform::EncodeCp1252(editor.text1()->text()), std::string("Cu\x8d*"));
-        Form12& search = context_->form12();
-        search.text1()->setText("/a");
-        QCOMPARE(platform::EncodeCp1252(search.text1()->text()), std::string("\xb5"));
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
+        editor.formulaBox()->setText("H/2O");
+        QCOMPARE(platform::EncodeCp1252(editor.formulaBox()->text()), std::string("H\xb7O"));
+        editor.formulaBox()->setText("Cu*2*");
+        QCOMPARE(platform::EncodeCp1252(editor.formulaBox()->text()), std::string("Cu\x8d*"));
+        SearchDialog& search = window<SearchDialog>();
+        search.searchBox()->setText("/a");
+        QCOMPARE(platform::EncodeCp1252(search.searchBox()->text()), std::string("\xb5"));
     }
 
     void searchFollowsCaseAndWholeWordRules() {
-        Form1& main = mainScreen();
-        Form12& search = context_->form12();
+        MainScreen& main = mainScreen();
+        SearchDialog& search = window<SearchDialog>();
         search.show();
-        search.text1()->setText("");
+        search.searchBox()->setText("");
         search.find();
-        QCOMPARE(main.list1()->currentRow(), 0);
-        search.text1()->setText("zn ");
+        QCOMPARE(main.list(ListSide::Oxidation)->currentRow(), 0);
+        search.searchBox()->setText("zn ");
         search.find();
-        QVERIFY(Form1::ItemBytes(main.list1()->currentItem()).starts_with("Zn "));
+        QVERIFY(ItemBytes(main.list(ListSide::Oxidation)->currentItem()).starts_with("Zn "));
         QVERIFY(search.isHidden());
         search.matchCase()->setChecked(true);
-        search.text1()->setText("zn");
+        search.searchBox()->setText("zn");
         search.find();
         QCOMPARE(lastMessage(),
                  (MessageRequest{"Galvix", "Not found! Please try again.", MessageIcon::Exclamation,
                                  MessageButtons::Ok, MessageButton::Ok}));
         search.matchCase()->setChecked(false);
         search.wholeWord()->setChecked(true);
-        search.option2()->setChecked(true);
-        search.text1()->setText("Z");
+        search.reductionChoice()->setChecked(true);
+        search.searchBox()->setText("Z");
         search.find();
         QCOMPARE(lastMessage().text, QString("Not found! Please try again."));
-        QCOMPARE(context_->find.list, 'R');
+        QCOMPARE(session_->searchCriteria().list, ListSide::Reduction);
     }
 
     void jumpIgnoresCaseAndKnowsElementsWithoutData() {
-        Form1& main = mainScreen();
-        Form8& jump = context_->form8();
-        context_->jumpListFlag = 'R';
+        MainScreen& main = mainScreen();
+        JumpDialog& jump = window<JumpDialog>();
+        jump.setList(ListSide::Reduction);
         int row = -1;
         for (const char* typed : {"fe", "Fe", " FE "}) {
-            main.list2()->setCurrentRow(0);
-            jump.text1()->setText(typed);
+            main.list(ListSide::Reduction)->setCurrentRow(0);
+            jump.symbolBox()->setText(typed);
             jump.jump();
-            QVERIFY(row == -1 || row == main.list2()->currentRow());
-            row = main.list2()->currentRow();
+            QVERIFY(row == -1 || row == main.list(ListSide::Reduction)->currentRow());
+            row = main.list(ListSide::Reduction)->currentRow();
         }
-        QVERIFY(Form1::ItemBytes(main.list2()->item(row)).find("Fe") != std::string::npos);
-        jump.text1()->setText("he");
+        QVERIFY(ItemBytes(main.list(ListSide::Reduction)->item(row)).find("Fe") !=
+                std::string::npos);
+        jump.symbolBox()->setText("he");
         jump.jump();
         QCOMPARE(lastMessage(),
                  (MessageRequest{"Galvix", "Sorry, no data available.", MessageIcon::None,
                                  MessageButtons::Ok, MessageButton::Ok}));
-        jump.text1()->setText("qq");
+        jump.symbolBox()->setText("qq");
         jump.jump();
         QCOMPARE(lastMessage().text, QString("Your element was not found. Please try again."));
     }
 
     void jumpIsOnlyOfferedInTheAlphabeticalArrangement() {
-        Form1& main = mainScreen();
+        MainScreen& main = mainScreen();
         QVERIFY(main.findChild<QPushButton*>("Command3")->isEnabled());
         main.rearrange(Arrangement::Descending);
         QVERIFY(!main.findChild<QPushButton*>("Command3")->isEnabled());
@@ -201,57 +258,93 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
         QVERIFY(main.findChild<QAction*>("red")->isEnabled());
     }
 
-    void elementSearch() {
-        Form7& elements = context_->form7();
-        QCOMPARE(elements.list1()->count(), 99);
-        auto search = [&](const char* text) {
-            elements.text1()->setText(text);
-            elements.search();
-            return elements.list1()->currentItem()->text();
-        };
-        QVERIFY(search("1").startsWith("H     Hydrogen"));
-        QVERIFY(search("deuterium").startsWith("D     Deuterium"));
-        QVERIFY(search("26").startsWith("Fe    Iron"));
-        QVERIFY(search("iron").startsWith("Fe    Iron"));
-        QVERIFY(search("FE").startsWith("Fe    Iron"));
-        elements.text1()->setText("xyzzy");
+    void elementSearchSelectsTheRow_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("one is hydrogen") << "1" << QStringList{"H", "Hydrogen", "1"};
+        QTest::newRow("deuterium by name") << "deuterium" << QStringList{"D", "Deuterium", "1"};
+        QTest::newRow("atomic number") << "26" << QStringList{"Fe", "Iron", "26"};
+        QTest::newRow("name in lower case") << "iron" << QStringList{"Fe", "Iron", "26"};
+        QTest::newRow("symbol in capitals") << "FE" << QStringList{"Fe", "Iron", "26"};
+    }
+
+    void elementSearchSelectsTheRow() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, row);
+        ElementListWindow& elements = window<ElementListWindow>();
+        QVERIFY(elements.load(nullptr));
+        elements.searchBox()->setText(typed);
+        elements.search();
+        const QTreeWidgetItem* current = elements.elementTable()->currentItem();
+        QVERIFY(current);
+        QCOMPARE((QStringList{current->text(0), current->text(1), current->text(2)}), row);
+    }
+
+    void elementSearchReportsWhatIsNotThere() {
+        ElementListWindow& elements = window<ElementListWindow>();
+        QVERIFY(elements.load(nullptr));
+        elements.searchBox()->setText("xyzzy");
         elements.search();
         QCOMPARE(lastMessage().text, QString("Sorry, your input was not found. Please try again."));
+    }
+
+    void elementsStandInThreeColumnsThatFitTheWindow() {
+        ElementListWindow& elements = window<ElementListWindow>();
+        QVERIFY(elements.load(nullptr));
+        elements.show();
+        QTreeWidget* table = elements.elementTable();
+        QCOMPARE(table->topLevelItemCount(), 99);
+        const QTreeWidgetItem* header = table->headerItem();
+        QCOMPARE((QStringList{header->text(0), header->text(1), header->text(2)}),
+                 (QStringList{"Sym.", "Name", "At. No."}));
+        QVERIFY(table->header()->length() <= table->viewport()->width());
+        const QRect symbol = table->visualRect(table->model()->index(0, 0));
+        const QRect name = table->visualRect(table->model()->index(0, 1));
+        const QRect number = table->visualRect(table->model()->index(0, 2));
+        QVERIFY(table->viewport()->rect().contains(number));
+        QVERIFY(symbol.right() < name.left() && name.right() < number.left());
+        elements.close();
+    }
+
+    void elementCopyKeepsItsPaddedLines() {
+        ElementListWindow& elements = window<ElementListWindow>();
+        QVERIFY(elements.load(nullptr));
         elements.copy();
         const QStringList lines = doubles_->clipboard.plain.split("\r\n");
         QCOMPARE(lines[0], QString("Galvix Ver. 3.0"));
         QCOMPARE(lines[3], QString("Sym.      Name              At.No."));
         QCOMPARE(lines.size(), 5 + 99 + 1);
+        QVERIFY(lines.contains("Fe    Iron                    26"));
         QVERIFY(lines.last().isEmpty());
     }
 
     void savingTwiceUnderOneNameOpensTheFirst() {
-        Form1& main = mainScreen();
-        main.list1()->setCurrentRow(5);
-        main.list2()->setCurrentRow(7);
-        const std::string firstOxidation = Form1::ItemBytes(main.list1()->currentItem());
-        Form16& save = context_->form16();
-        save.text1()->setText("Pair");
+        MainScreen& main = mainScreen();
+        main.list(ListSide::Oxidation)->setCurrentRow(5);
+        main.list(ListSide::Reduction)->setCurrentRow(7);
+        const std::string firstOxidation = ItemBytes(main.list(ListSide::Oxidation)->currentItem());
+        SaveReactionDialog& save = window<SaveReactionDialog>();
+        save.nameBox()->setText("Pair");
         save.save();
-        main.list1()->setCurrentRow(9);
-        save.text1()->setText("Pair");
-        save.save();
-        QCOMPARE(readFile("Saved.dat").count("\r\n"), 2);
-        save.text1()->setText("");
+        main.list(ListSide::Oxidation)->setCurrentRow(9);
+        save.nameBox()->setText("Pair");
         save.save();
         QCOMPARE(readFile("Saved.dat").count("\r\n"), 2);
-        save.text1()->setText("say \"hi\"");
+        save.nameBox()->setText("");
         save.save();
         QCOMPARE(readFile("Saved.dat").count("\r\n"), 2);
-        main.list1()->setCurrentRow(0);
-        Form5& open = context_->form5();
-        QCOMPARE(open.combo1()->count(), 2);
-        open.combo1()->setEditText("Pair");
-        open.open();
-        QCOMPARE(Form1::ItemBytes(main.list1()->currentItem()), firstOxidation);
-        QVERIFY(context_->form2().isVisible());
-        open.combo1()->setEditText("pair");
-        open.open();
+        save.nameBox()->setText("say \"hi\"");
+        save.save();
+        QCOMPARE(readFile("Saved.dat").count("\r\n"), 2);
+        main.list(ListSide::Oxidation)->setCurrentRow(0);
+        OpenReactionDialog& open = window<OpenReactionDialog>();
+        QCOMPARE(open.nameBox()->count(), 2);
+        open.nameBox()->setEditText("Pair");
+        open.openReaction();
+        QCOMPARE(ItemBytes(main.list(ListSide::Oxidation)->currentItem()), firstOxidation);
+        QVERIFY(window<ReactionDataWindow>().isVisible());
+        open.nameBox()->setEditText("pair");
+        open.openReaction();
         QCOMPARE(lastMessage(),
                  (MessageRequest{"Galvix", "Reaction not found!", MessageIcon::Exclamation,
                                  MessageButtons::Ok, MessageButton::Ok}));
@@ -260,55 +353,55 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
     void aDamagedSavedFileNeverBreaksOpen() {
         writeFile("Saved.dat", "\"good\",\"x\",\"y\"\r\n\"broken,\"\r\n");
         mainScreen();
-        Form5& open = context_->form5();
-        QCOMPARE(open.combo1()->count(), 1);
-        open.open();
+        OpenReactionDialog& open = window<OpenReactionDialog>();
+        QCOMPARE(open.nameBox()->count(), 1);
+        open.openReaction();
         QCOMPARE(lastMessage().text, QString("Reaction not found!"));
     }
 
     void savingNeedsTwoSelections() {
-        Form1& main = mainScreen();
-        main.list1()->setCurrentRow(1);
+        MainScreen& main = mainScreen();
+        main.list(ListSide::Oxidation)->setCurrentRow(1);
         main.saveSelected();
         QCOMPARE(lastMessage().text,
                  QString("Two half reactions have to be selected for a file to be saved."));
     }
 
     void copyingTheReductionListWritesAlignedLines() {
-        Form1& main = mainScreen();
-        Form13& output = context_->form13();
-        output.prepare(1);
-        output.option5()->setChecked(true);
+        MainScreen& main = mainScreen();
+        ListOutputDialog& output = window<ListOutputDialog>();
+        output.prepare(OutputMode::Copy);
+        output.reductionChoice()->setChecked(true);
         output.run();
         const QStringList lines = doubles_->clipboard.plain.split("\r\n");
         QCOMPARE(lines[3], QString("   E(V)     Half reaction"));
-        QCOMPARE(lines.size(), 5 + main.list2()->count() + 1);
-        QCOMPARE(lines[5].mid(11), main.list2()->item(0)->text());
+        QCOMPARE(lines.size(), 5 + main.list(ListSide::Reduction)->count() + 1);
+        QCOMPARE(lines[5].mid(11), main.list(ListSide::Reduction)->item(0)->text());
         for (int k = 5; k < lines.size() - 1; ++k)
             QCOMPARE(lines[k].mid(9, 2), QString("  "));
         QCOMPARE(lastMessage().text, QString("In order to view the half reactions properly, "
                                              "convert them to the Chem (Chem.ttf) font"));
         QVERIFY(output.isHidden());
-        QCOMPARE(context_->sortCancelFlag, 0);
+        QVERIFY(!window<ProgressWindow>().cancelRequested());
     }
 
     void cancellingTheListCopyLeavesTheClipboardAlone() {
         mainScreen();
         doubles_->clipboard.plain = "before";
-        Form13& output = context_->form13();
-        output.prepare(1);
+        ListOutputDialog& output = window<ListOutputDialog>();
+        output.prepare(OutputMode::Copy);
         output.show();
-        QTimer::singleShot(0, [this] { context_->form11().cancelButton()->click(); });
+        QTimer::singleShot(0, [this] { window<ProgressWindow>().cancelButton()->click(); });
         output.run();
         QCOMPARE(doubles_->clipboard.plain, QString("before"));
-        QCOMPARE(context_->sortCancelFlag, 0);
+        QVERIFY(!window<ProgressWindow>().cancelRequested());
         QVERIFY(output.isVisible());
     }
 
     void printingTheListUsesChemAndOneHeading() {
         mainScreen();
-        Form13& output = context_->form13();
-        output.prepare(2);
+        ListOutputDialog& output = window<ListOutputDialog>();
+        output.prepare(OutputMode::Print);
         doubles_->messages.answers = {MessageButton::Yes};
         output.run();
         QCOMPARE(doubles_->printer.jobs.size(), 1u);
@@ -318,28 +411,28 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
     }
 
     void helperEntriesNeedCaptionAndPath() {
-        Form1& main = mainScreen();
-        Form15& helpers = context_->form15();
-        helpers.text1()->setText("3");
-        helpers.text2()->setText("Only a caption");
-        helpers.text1()->setText("4");
-        helpers.text2()->setText("Shell");
-        helpers.text3()->setText("/bin/sh");
-        helpers.text1()->setText("77");
-        helpers.text1()->setText("-5");
+        MainScreen& main = mainScreen();
+        ApplicationsDialog& helpers = window<ApplicationsDialog>();
+        helpers.indexBox()->setText("3");
+        helpers.captionBox()->setText("Only a caption");
+        helpers.indexBox()->setText("4");
+        helpers.captionBox()->setText("Shell");
+        helpers.pathBox()->setText("/bin/sh");
+        helpers.indexBox()->setText("77");
+        helpers.indexBox()->setText("-5");
         helpers.apply();
         QCOMPARE(doubles_->settings.values["Applications/App 3"], QString("Only a caption"));
         QVERIFY(!main.findChild<QAction*>("m(3)")->isVisible());
         QVERIFY(main.findChild<QAction*>("m(4)")->isVisible());
         QCOMPARE(main.findChild<QAction*>("m(4)")->text(), QString("Shell"));
-        helpers.text1()->setText("5");
+        helpers.indexBox()->setText("5");
         doubles_->dialogs.files = {QString("/tmp/SETUP.EXE")};
         helpers.browse();
-        QVERIFY(helpers.text3()->text().isEmpty());
+        QVERIFY(helpers.pathBox()->text().isEmpty());
         doubles_->dialogs.files = {QString("/bin/sh")};
         helpers.browse();
-        QCOMPARE(helpers.text2()->text(), QString("sh"));
-        QVERIFY(!helpers.picture1()->pixmap().isNull());
+        QCOMPARE(helpers.captionBox()->text(), QString("sh"));
+        QVERIFY(!helpers.icon()->pixmap().isNull());
     }
 };
 
