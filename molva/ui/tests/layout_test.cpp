@@ -15,7 +15,8 @@
 
 namespace {
 
-enum class Layout { Normal, Wide, DisplayOnly };
+// The three layouts, and the wide one with the number-format panel and a constants list open.
+enum class Layout { Normal, Wide, DisplayOnly, WideWithPanels };
 
 bool IsControl(const QWidget* widget) {
     return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget) ||
@@ -70,22 +71,24 @@ class LayoutTest : public QObject {
             w().expandOrShrink();
         if (layout == Layout::DisplayOnly)
             w().toggleDisplayOnly();
+        if (layout == Layout::WideWithPanels) {
+            w().actions().numberFormat->trigger();
+            w().actions().constants[2]->trigger();
+        }
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
     }
 
     static void addLayouts() {
         QTest::addColumn<Layout>("layout");
         QTest::addColumn<QSize>("size");
-        addLayoutRows();
-    }
-
-    static void addLayoutRows() {
         QTest::newRow("normal") << Layout::Normal
                                 << QSize(molva::ui::kNarrowWidth, molva::ui::kNormalHeight);
         QTest::newRow("wide") << Layout::Wide
                               << QSize(molva::ui::kWideWidth, molva::ui::kNormalHeight);
         QTest::newRow("display only")
             << Layout::DisplayOnly << QSize(molva::ui::kNarrowWidth, molva::ui::kDisplayOnlyHeight);
+        QTest::newRow("wide with the number format and constants")
+            << Layout::WideWithPanels << QSize(molva::ui::kWideWidth, molva::ui::kNormalHeight);
     }
 
   private Q_SLOTS:
