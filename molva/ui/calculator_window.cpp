@@ -210,8 +210,11 @@ void CalculatorWindow::calculate() {
         display_->showMessage(FromStd(entry.resultLine));
     } else {
         showTexts();
-        showFormatState();
-        commands_->showMemory();
+        // A command line may have chosen a format, an angle unit or the memory.
+        if (entry.command) {
+            showFormatState();
+            commands_->showMemory();
+        }
         input_->clear();
     }
     if (entry.selectionStart) {

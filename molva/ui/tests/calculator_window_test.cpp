@@ -56,6 +56,21 @@ class CalculatorWindowTest : public QObject {
         QVERIFY(!w().constantsPanel()->isVisible());
     }
 
+    void indicatorsKeepTheStartColourUntilAChoice() {
+        using molva::ui::Indicator;
+        auto colour = [this](Indicator which) {
+            return w().display()->indicator(which)->palette().color(QPalette::WindowText);
+        };
+        const QColor start(64, 64, 0), chosen(0, 92, 64), grey(192, 192, 192);
+        enter("1+1");
+        QCOMPARE(colour(Indicator::Automatic), start);
+        QCOMPARE(colour(Indicator::Radians), start);
+        QCOMPARE(colour(Indicator::Degrees), grey);
+        enter("#deg");
+        QCOMPARE(colour(Indicator::Degrees), chosen);
+        QCOMPARE(colour(Indicator::Radians), grey);
+    }
+
     void typingRightAfterTheStartCalculates() {
         QCOMPARE(QApplication::focusWidget(), w().input());
         QTest::keyClicks(QApplication::focusWidget(), "12+3");
