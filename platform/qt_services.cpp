@@ -213,14 +213,16 @@ std::unique_ptr<PrintJob> MakePdfPrintJob(const QString& path) {
 }
 
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& title,
-                                           const QString& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent, title, {}, filter);
+                                           const QString& filter, const QString& selectedFilter) {
+    QString chosenFilter = selectedFilter;
+    const QString path = QFileDialog::getOpenFileName(parent, title, {}, filter, &chosenFilter);
     return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 
 std::optional<QString> QtDialogs::saveFile(QWidget* parent, const QString& title,
-                                           const QString& filter) {
-    const QString path = QFileDialog::getSaveFileName(parent, title, {}, filter);
+                                           const QString& filter, const QString& selectedFilter) {
+    QString chosenFilter = selectedFilter;
+    const QString path = QFileDialog::getSaveFileName(parent, title, {}, filter, &chosenFilter);
     return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 

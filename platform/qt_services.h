@@ -46,10 +46,10 @@ std::unique_ptr<PrintJob> MakePdfPrintJob(const QString& path);
 
 class QtDialogs : public Dialogs {
   public:
-    std::optional<QString> openFile(QWidget* parent, const QString& title,
-                                    const QString& filter) override;
-    std::optional<QString> saveFile(QWidget* parent, const QString& title,
-                                    const QString& filter) override;
+    std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& selectedFilter = {}) override;
+    std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& selectedFilter = {}) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
 };

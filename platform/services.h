@@ -81,10 +81,14 @@ class Printer {
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
+    // `filter` lists the choices ("Text (*.txt);;All (*)"); `selectedFilter`,
+    // one of them, is the one chosen when the dialog opens.
     virtual std::optional<QString> openFile(QWidget* parent, const QString& title,
-                                            const QString& filter) = 0;
+                                            const QString& filter,
+                                            const QString& selectedFilter = {}) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const QString& title,
-                                            const QString& filter) = 0;
+                                            const QString& filter,
+                                            const QString& selectedFilter = {}) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
 };

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     python3 python3-fontforge fonts-dejavu-core
-    poppler-utils xvfb xauth
+    poppler-utils xvfb xauth xdotool xclip
     clang libclang-rt-dev
     appstream dpkg-dev file
 )

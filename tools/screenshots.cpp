@@ -1,7 +1,9 @@
-// Renders the main windows of both programs to PNG files for the README.
+// Renders the main windows of both programs to PNG files for the README;
+// Molva's three layouts are taken from the display itself, as a user sees them.
 // Usage: screenshots DATA_DIRECTORY OUTPUT_DIRECTORY   (run under xvfb-run)
 #include "core/reaction_session.h"
-#include "molva/ui/molva_main.h"
+#include "molva/ui/calculator_window.h"
+#include "molva/ui/input_line.h"
 #include "platform/testing/test_services.h"
 #include "ui/galvix_context.h"
 #include "ui/galvix_windows.h"
@@ -9,14 +11,45 @@
 #include "ui/reaction_data_window.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
 void Save(QWidget& window, const QString& path) {
     QApplication::processEvents();
     window.grab().save(path);
+}
+
+// What the display shows of a window once it has been laid out and painted.
+void SaveFromDisplay(QWidget& window, const QString& path) {
+    const QDeadlineTimer deadline(5000);
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    window.repaint();
+    QApplication::processEvents();
+    window.screen()->grabWindow(window.winId()).save(path);
+}
+
+void SaveMolvaLayouts(platform::Services services, const QString& dataDirectory,
+                      const QString& output) {
+    molva::ui::CalculatorWindow molva(services, '.', dataDirectory);
+    molva.show();
+    for (const char* line : {"x^2-5x+6", "sin(pi/6)", "2H2O+NaCl"}) {
+        molva.input()->setText(line);
+        molva.calculate();
+    }
+    molva.input()->setText("Fe2(SO4)3");
+    SaveFromDisplay(molva, output + "/molva.png");
+    molva.expandOrShrink();
+    SaveFromDisplay(molva, output + "/molva-wide.png");
+    molva.expandOrShrink();
+    molva.toggleDisplayOnly();
+    SaveFromDisplay(molva, output + "/molva-display-only.png");
 }
 
 } // namespace
@@ -43,14 +76,6 @@ int main(int argc, char** argv) {
     main.calculate();
     Save(galvix.get<galvix::ui::ReactionDataWindow>(), output + "/galvix3-reaction.png");
 
-    molva::ui::MolvaMain molva(services.services(), '.', QString::fromStdString(dataDirectory));
-    molva.show();
-    for (const char* line : {"2H2O+NaCl", "x^2-5x+6", "sin(pi/6)"}) {
-        molva.input()->setText(line);
-        molva.convertChem2Text();
-    }
-    molva.input()->setText("Fe2(SO4)3");
-    molva.expandOrShrink();
-    Save(molva, output + "/molva.png");
+    SaveMolvaLayouts(services.services(), QString::fromStdString(dataDirectory), output);
     return 0;
 }

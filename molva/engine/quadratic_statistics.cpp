@@ -1,4 +1,5 @@
 // The quadratic and statistics modes: coefficients and data are plain numbers.
+#include "data_summary.h"
 #include "engine.h"
 #include "messages.h"
 #include "number_text.h"
@@ -140,7 +141,9 @@ bool ReadData(CalcState& state) {
         const bool signOfValue = c == '-' && k > 0 && IsOneOf(text[k - 1], "(E+");
         if (c == '+' || (c == '-' && !signOfValue)) {
             StoreValue(state, value);
-            value = c == '-' ? "-" : "";
+            value.clear();
+            if (c == '-')
+                value += '-';
             NextValue(state);
         } else {
             value += c;
@@ -173,26 +176,43 @@ void ComputeStatisticsOrThrow(CalcState& state) {
         return;
     }
     const char separator = state.decimalSeparator;
-    std::string list = ":sum(";
-    double sum = 0;
-    for (std::size_t k = 0; k < state.statValues.size(); ++k) {
-        if (k > 0)
-            list += '+';
-        AppendPlainText(list, state.statValues[k], separator);
-        sum = CheckedResult(sum + state.statValues[k]);
-    }
-    state.normalText = list + ")";
-    const double count = state.statCount;
-    const double mean = sum / count;
-    double squares = 0;
-    for (const double value : state.statValues)
-        squares = CheckedResult(squares + (value - mean) * (value - mean));
-    state.resultLines[0] = PlainText(sum, separator);
-    state.resultLines[1] = PlainText(mean, separator);
-    state.resultLines[2] = PlainText(std::sqrt(squares / (count - 1)), separator);
+    const DataSummary summary = SummariseData(state.statValues);
+    state.normalText = DataListText(state.statValues, separator);
+    state.resultLines[0] = PlainText(summary.sum, separator);
+    state.resultLines[1] = PlainText(summary.mean, separator);
+    state.resultLines[2] = PlainText(summary.sampleDeviation, separator);
 }
 
 } // namespace
+
+DataSummary SummariseData(const std::vector<double>& values) {
+    DataSummary summary;
+    summary.count = values.size();
+    for (const double value : values) {
+        summary.sum = CheckedResult(summary.sum + value);
+        summary.sumOfSquares += value * value;
+    }
+    const double count = static_cast<double>(summary.count);
+    summary.mean = summary.sum / count;
+    double squaredDistances = 0;
+    for (const double value : values)
+        squaredDistances =
+            CheckedResult(squaredDistances + (value - summary.mean) * (value - summary.mean));
+    summary.populationDeviation = std::sqrt(squaredDistances / count);
+    if (summary.count > 1)
+        summary.sampleDeviation = std::sqrt(squaredDistances / (count - 1));
+    return summary;
+}
+
+std::string DataListText(const std::vector<double>& values, char decimalSeparator) {
+    std::string list = ":sum(";
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k > 0)
+            list += '+';
+        AppendPlainText(list, values[k], decimalSeparator);
+    }
+    return list + ")";
+}
 
 void SolveQuadratic(CalcState& state) {
     try {

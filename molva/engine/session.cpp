@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "data_summary.h"
 #include "engine.h"
 #include "format_number.h"
 #include "messages.h"
@@ -39,6 +40,7 @@ std::optional<int> WholeNumber(std::string_view text) {
 
 CalcSession::CalcSession(char decimalSeparator) {
     state_.decimalSeparator = decimalSeparator;
+    display_.markers[0] = "=";
 }
 
 std::string_view CalcSession::formatZeros() const {
@@ -49,20 +51,20 @@ std::string CalcSession::Shown(std::string_view value) const {
     return FormatNumber(value, formatKind_, formatZeros(), state_.groupThousands, state_);
 }
 
-void CalcSession::PokaziRezultat() {
+void CalcSession::Redisplay() {
     const int mode = std::abs(static_cast<int>(state_.mode));
-    auto& rezultat = display_.rezultat;
+    auto& results = display_.results;
     if (mode == 1) {
-        rezultat[0] = Shown(ResultLine(state_, 1));
-        rezultat[1] = Shown(ResultLine(state_, 0));
-        rezultat[2] = Shown(ResultLine(state_, 2));
+        results[0] = Shown(ResultLine(state_, 1));
+        results[1] = Shown(ResultLine(state_, 0));
+        results[2] = Shown(ResultLine(state_, 2));
     } else if (mode == 2) {
-        rezultat[1] = Shown(ResultLine(state_, 0));
-        rezultat[0] = Shown(ResultLine(state_, 1));
+        results[1] = Shown(ResultLine(state_, 0));
+        results[0] = Shown(ResultLine(state_, 1));
     } else {
-        rezultat[1] = Shown(state_.prevResultText);
+        results[1] = Shown(state_.prevResultText);
         const bool keepPrecision = formatKind_ == FormatKind::Automatic && state_.additiveOnly;
-        rezultat[0] = keepPrecision ? state_.resultText : Shown(state_.resultText);
+        results[0] = keepPrecision ? state_.resultText : Shown(state_.resultText);
     }
 }
 
@@ -70,14 +72,14 @@ void CalcSession::SelectFormat(FormatKind kind) {
     formatKind_ = kind;
     if (kind == FormatKind::Fixed && state_.groupThousands)
         ApplyDecimalPlaces(2);
-    PokaziRezultat();
+    Redisplay();
 }
 
 void CalcSession::SetGrouping(bool grouping) {
     state_.groupThousands = grouping;
     if (grouping)
         ApplyDecimalPlaces(2);
-    PokaziRezultat();
+    Redisplay();
 }
 
 void CalcSession::ApplyDecimalPlaces(int places) {
@@ -91,7 +93,7 @@ void CalcSession::ApplyDecimalPlaces(int places) {
 int CalcSession::SetDecimalPlacesText(std::string_view text) {
     if (const auto places = WholeNumber(text)) {
         ApplyDecimalPlaces(*places);
-        PokaziRezultat();
+        Redisplay();
     }
     return decimalPlaces_;
 }
@@ -113,8 +115,82 @@ void CalcSession::MemoryAdd() {
         state_.memory += *value;
 }
 
+std::optional<std::string> CalcSession::MemoryRecall() const {
+    if (!HasMemory())
+        return std::nullopt;
+    return MemoryText();
+}
+
 std::string CalcSession::MemoryText() const {
     return PlainText(state_.memory, state_.decimalSeparator);
+}
+
+bool CalcSession::ResultIsNumeric() const {
+    return IsNumeric(state_.resultText, state_.decimalSeparator);
+}
+
+FigureText CalcSession::DataFigureText(DataFigure figure) const {
+    const std::vector<double>& values = state_.statValues;
+    if (values.empty())
+        return {figure == DataFigure::Count ? "No data!" : kNoData, true};
+    if (figure == DataFigure::SampleDeviation && values.size() == 1)
+        return {"Must bee min. two data!", true};
+    double value = 0;
+    try {
+        const DataSummary summary = SummariseData(values);
+        switch (figure) {
+        case DataFigure::Sum:
+            value = summary.sum;
+            break;
+        case DataFigure::SumOfSquares:
+            value = CheckedResult(summary.sumOfSquares);
+            break;
+        case DataFigure::PopulationDeviation:
+            value = summary.populationDeviation;
+            break;
+        case DataFigure::SampleDeviation:
+            value = summary.sampleDeviation;
+            break;
+        case DataFigure::Count:
+            value = static_cast<double>(summary.count);
+            break;
+        case DataFigure::Mean:
+            value = summary.mean;
+            break;
+        }
+    } catch (const CalcFailure& failure) {
+        return {failure.description, true};
+    }
+    return {PlainText(value, state_.decimalSeparator), false};
+}
+
+std::optional<std::string> CalcSession::DataList() const {
+    if (state_.statValues.empty())
+        return std::nullopt;
+    return DataListText(state_.statValues, state_.decimalSeparator);
+}
+
+void CalcSession::ClearDataAndMemory() {
+    state_.statValues.clear();
+    state_.statCount = 0;
+    state_.memory = 0;
+}
+
+void CalcSession::ClearDisplay() {
+    const std::string firstMarker = display_.markers[0];
+    display_ = DisplayTexts();
+    display_.markers[0] = firstMarker;
+}
+
+void CalcSession::ClearForNewList() {
+    state_.prevResultText.clear();
+    state_.resultText.clear();
+    state_.normalText.clear();
+    state_.prevNormalText.clear();
+    display_.results[0].clear();
+    display_.results[1].clear();
+    display_.inputs[0].clear();
+    display_.inputs[1].clear();
 }
 
 Entry CalcSession::Enter(std::string_view line) {
@@ -140,11 +216,11 @@ Entry CalcSession::EnterCommand(std::string_view line) {
     return entry;
 }
 
-// lblUnosFormule(k) shows a canonical text with its expanded text as tool tip.
+// Input row k shows a canonical text with its expanded text as tool tip.
 void CalcSession::SetInputLabel(std::size_t k, const std::string& normal,
                                 const std::string& expanded) {
-    display_.unosFormule[k] = normal;
-    std::string& tip = display_.unosFormuleTip[k];
+    display_.inputs[k] = normal;
+    std::string& tip = display_.inputTips[k];
     tip.assign(" ");
     tip += expanded;
     tip += ' ';
@@ -159,39 +235,39 @@ Entry CalcSession::EnterCalculation(std::string_view line) {
         entry.inputLine = std::string(line);
         return entry;
     }
-    auto& oznaka = display_.oznaka;
-    auto& rezultat = display_.rezultat;
+    auto& markers = display_.markers;
+    auto& results = display_.results;
     const int mode = static_cast<int>(state_.mode);
     if (mode < 0) {
         state_.mode = CalcMode::Expression;
-        oznaka[1].clear();
-        oznaka[2].clear();
-        oznaka[3].clear();
-        rezultat[2].clear();
-        PokaziRezultat();
+        markers[1].clear();
+        markers[2].clear();
+        markers[3].clear();
+        results[2].clear();
+        Redisplay();
         entry.historyText = state_.normalText;
-        entry.resultLine = rezultat[0];
+        entry.resultLine = results[0];
     } else if (mode == 1 || mode == 2) {
         const bool statistics = mode == 1;
         state_.mode = statistics ? CalcMode::StatisticsShown : CalcMode::RootsShown;
-        oznaka[1] = statistics ? "n = " + std::to_string(state_.statCount) : "x1 =";
-        oznaka[2] = statistics ? "s =" : "";
-        oznaka[3] = statistics ? "Mean =" : "x2 =";
+        markers[1] = statistics ? "n = " + std::to_string(state_.statCount) : "x1 =";
+        markers[2] = statistics ? "s =" : "";
+        markers[3] = statistics ? "Mean =" : "x2 =";
         state_.prevNormalText = state_.normalText;
         state_.prevExpandedText = state_.expandedText;
         state_.normalText.clear();
         state_.expandedText.clear();
         if (!statistics)
-            rezultat[2].clear();
-        PokaziRezultat();
+            results[2].clear();
+        Redisplay();
         entry.historyText = state_.prevNormalText;
-        entry.resultLine = statistics ? rezultat[1] + "; n = " + std::to_string(state_.statCount) +
-                                            "; s = " + rezultat[2] + "; Mean = " + rezultat[0]
-                                      : "x1 = " + rezultat[1] + "; x2 = " + rezultat[0];
+        entry.resultLine = statistics ? results[1] + "; n = " + std::to_string(state_.statCount) +
+                                            "; s = " + results[2] + "; Mean = " + results[0]
+                                      : "x1 = " + results[1] + "; x2 = " + results[0];
     } else {
-        PokaziRezultat();
+        Redisplay();
         entry.historyText = state_.normalText;
-        entry.resultLine = rezultat[0];
+        entry.resultLine = results[0];
     }
     SetInputLabel(1, state_.prevNormalText, state_.prevExpandedText);
     SetInputLabel(0, state_.normalText, state_.expandedText);

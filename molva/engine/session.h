@@ -15,10 +15,19 @@ namespace molva {
 
 // The texts of the result display.
 struct DisplayTexts {
-    std::array<std::string, 3> rezultat;    // lblRezultat(0..2): current, previous, third row
-    std::array<std::string, 4> oznaka;      // lblOznaka(0..3): the labels beside them
-    std::array<std::string, 2> unosFormule; // lblUnosFormule(0..1): current and previous input
-    std::array<std::string, 2> unosFormuleTip;
+    std::array<std::string, 3> results;   // current result, previous result, third-row result
+    std::array<std::string, 4> markers;   // the short labels at the left of the four rows
+    std::array<std::string, 2> inputs;    // current and previous canonical input
+    std::array<std::string, 2> inputTips; // their expanded texts, as tool tips
+};
+
+// The figures of the statistics data the window writes at the caret.
+enum class DataFigure { Sum, SumOfSquares, PopulationDeviation, SampleDeviation, Count, Mean };
+
+// A figure as the standard text of its value, or the message shown instead.
+struct FigureText {
+    std::string text;
+    bool message = false;
 };
 
 // What one entered line adds to the history lists, and what the input line gets.
@@ -26,8 +35,8 @@ struct Entry {
     std::string historyText;
     std::string resultLine;
     bool command = false;
-    bool tooLong = false; // the line was not calculated: its filtered text is too long
-    std::string inputLine;                     // the input line's text afterwards
+    bool tooLong = false;  // the line was not calculated: its filtered text is too long
+    std::string inputLine; // the input line's text afterwards
     std::optional<std::size_t> selectionStart; // the unknown symbol, selected in inputLine
     std::size_t selectionLength = 0;
 };
@@ -45,13 +54,26 @@ class CalcSession {
     // Fixed and grouping, 2); any other text changes nothing. Returns the places.
     int SetDecimalPlacesText(std::string_view text);
     void SelectAngle(AngleUnit unit);
-    void PokaziRezultat();
+    // Shows the current results again in the chosen number format.
+    void Redisplay();
 
-    // Memory register: store, add, and the memory as text.
+    // Memory register: store, add, recall (nothing while it is 0), the memory as text.
     void MemoryStore();
     void MemoryAdd();
-    void ClearMemory() { state_.memory = 0; }
+    std::optional<std::string> MemoryRecall() const;
+    bool HasMemory() const { return state_.memory != 0; }
     std::string MemoryText() const;
+
+    // Statistics data: the figures, and the data list ":sum(1+2+3)" (none without data).
+    FigureText DataFigureText(DataFigure figure) const;
+    std::optional<std::string> DataList() const;
+    bool ResultIsNumeric() const;
+
+    // Clearing: the statistics data and the memory (AC); the display texts
+    // (the first marker stays); the last texts and the display for a new list.
+    void ClearDataAndMemory();
+    void ClearDisplay();
+    void ClearForNewList();
 
     CalcState& state() { return state_; }
     const CalcState& state() const { return state_; }

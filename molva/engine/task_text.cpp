@@ -95,6 +95,15 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
+std::optional<std::string_view> TaskInput(std::string_view line, TaskLines kind) {
+    if (kind == TaskLines::Whole)
+        return line.empty() ? std::nullopt : std::optional(line);
+    const std::size_t equals = line.find('=');
+    if (equals == 0)
+        return std::nullopt;
+    return line.substr(0, equals);
+}
+
 std::string ListLine(std::string_view historyText, std::string_view resultLine) {
     std::string line(historyText);
     if (!resultLine.empty()) {
@@ -109,9 +118,10 @@ std::string RunBatch(std::string_view bytes, char decimalSeparator) {
     CalcSession session(decimalSeparator);
     std::string output;
     for (const std::string_view line : SplitLines(text)) {
-        if (line.empty())
+        const auto input = TaskInput(line, TaskLines::Whole);
+        if (!input)
             continue;
-        const Entry entry = session.Enter(line);
+        const Entry entry = session.Enter(*input);
         output += ListLine(entry.historyText, entry.resultLine);
         output += '\n';
     }

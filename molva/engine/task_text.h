@@ -1,6 +1,7 @@
 // Text of task and list files, and the batch run over a task text.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,15 @@ std::string DecodeTaskText(std::string_view bytes);
 // The lines of a text; lines end with CR LF or LF, and a last line without an
 // end is read.
 std::vector<std::string_view> SplitLines(std::string_view text);
+
+// How the lines of a task file become inputs: every non-empty line whole
+// (Open Task and the batch mode), or the text before the first "=" of each
+// line (the example file, whose lines read "input = result"; a line that
+// starts with "=" is skipped, an empty line is an empty input).
+enum class TaskLines { Whole, BeforeEquals };
+
+// The input that one line gives, or nothing when the line is skipped.
+std::optional<std::string_view> TaskInput(std::string_view line, TaskLines kind);
 
 // One list line: the history text, then " = " and the result line when there is one.
 std::string ListLine(std::string_view historyText, std::string_view resultLine);

@@ -1,90 +1,144 @@
+// The keypad of the calculator column: digits, operators, function words and
+// the memory keys, laid out from one table; every press reports its key.
 #include "keypad.h"
+
+#include "indexed_table.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QMenu>
+#include <QToolButton>
 
 namespace molva::ui {
 
-using enum KeyAction;
+namespace {
 
-const std::array<KeyDef, kKeyCount> kKeys = {{
-    {"0", nullptr, "", Write, "0", nullptr, false, nullptr},
-    {"1", nullptr, "", Write, "1", nullptr, false, nullptr},
-    {"2", nullptr, "", Write, "2", nullptr, false, nullptr},
-    {"3", nullptr, "", Write, "3", nullptr, false, nullptr},
-    {"4", nullptr, "", Write, "4", nullptr, false, nullptr},
-    {"5", nullptr, "", Write, "5", nullptr, false, nullptr},
-    {"6", nullptr, "", Write, "6", nullptr, false, nullptr},
-    {"7", nullptr, "", Write, "7", nullptr, false, nullptr},
-    {"8", nullptr, "", Write, "8", nullptr, false, nullptr},
-    {"9", nullptr, "", Write, "9", nullptr, false, nullptr},
-    {".", nullptr, " Decimal point ", Write, ".", nullptr, false, nullptr},
-    {"exp", nullptr, " Exponent ", Write, "E", nullptr, false, nullptr},
-    {"-", nullptr, " Subtraction / Minus sign ", Write, "-", nullptr, false, nullptr},
-    {"+", nullptr, " Addition ", Write, "+", nullptr, false, nullptr},
-    {"\u00F7", nullptr, " Division ", Write, "/", nullptr, false, "division"},
-    {"\u00D7", nullptr, " Multiplication ", Write, "*", nullptr, false, nullptr},
-    {"x\u02B8", nullptr, " Power ", PowerOrRoot, "^", "^(1/)", false, "power"},
-    {"(", nullptr, " Left parenthesis ", Write, "(", nullptr, false, nullptr},
-    {"( ... )", nullptr, " Enclose expression ", Enclose, "", nullptr, false, nullptr},
-    {")", nullptr, " Right parenthesis ", Write, ")", nullptr, false, nullptr},
-    {"%", nullptr, " Percent ", Write, "%", nullptr, false, nullptr},
-    {"ax\u00B2", nullptr, " Square equation ", Write, "x^2 + x", nullptr, false, "square"},
-    {"sum", nullptr, " Statistical calculations ", Write, "sum", nullptr, true, nullptr},
-    {"ran", nullptr, " Random number ", Write, "ran", nullptr, true, nullptr},
-    {"abs", nullptr, " Absolute value ", Write, "abs", nullptr, true, nullptr},
-    {"int", nullptr, " Integer number ", Write, "int", nullptr, true, nullptr},
-    {"ppm", nullptr, " Parts per milion ", Write, "ppm", nullptr, true, nullptr},
-    {"sin", "asin", " Sine ", Write, "sin", "asin", true, nullptr},
-    {"cos", "acos", " Cosine ", Write, "cos", "acos", true, nullptr},
-    {"tan", "atan", " Tangent ", Write, "tan", "atan", true, nullptr},
-    {"cot", "acot", " Cotangent ", Write, "cot", "acot", true, nullptr},
-    {"ln", "aln", " Natural logarithm ", Write, "ln", "aln", true, nullptr},
-    {"log", "alog", " Common logarithm ", Write, "log", "alog", true, nullptr},
-    {"\u03C0", nullptr, " pi number ", Write, ":pi", nullptr, false, "pi"},
-    {"MS", nullptr, " Memory store (F6) ", MemoryStore, "", nullptr, false, nullptr},
-    {"MR", nullptr, " Memory recall (F7) ", MemoryRecall, "", nullptr, false, nullptr},
-    {"M+", "M -", " Memory plus ", MemoryAdd, "", nullptr, false, nullptr},
-    {"\u2190", nullptr, " Backspace ", Backspace, "", nullptr, false, nullptr},
-    {"C", "AC", " Clear ", Clear, "", nullptr, false, nullptr},
+using enum KeypadKey;
+
+// Functions above, digits below, as on a pocket calculator.
+constexpr std::array<KeyDefinition, kKeypadKeyCount> kKeys = {{
+    {Digit0, 5, 4, "0", nullptr, "", "0", nullptr, false},
+    {Digit1, 5, 0, "1", nullptr, "", "1", nullptr, false},
+    {Digit2, 5, 1, "2", nullptr, "", "2", nullptr, false},
+    {Digit3, 5, 2, "3", nullptr, "", "3", nullptr, false},
+    {Digit4, 4, 0, "4", nullptr, "", "4", nullptr, false},
+    {Digit5, 4, 1, "5", nullptr, "", "5", nullptr, false},
+    {Digit6, 4, 2, "6", nullptr, "", "6", nullptr, false},
+    {Digit7, 3, 0, "7", nullptr, "", "7", nullptr, false},
+    {Digit8, 3, 1, "8", nullptr, "", "8", nullptr, false},
+    {Digit9, 3, 2, "9", nullptr, "", "9", nullptr, false},
+    {DecimalPoint, 5, 5, ".", nullptr, " Decimal point ", ".", nullptr, false},
+    {Exponent, 3, 5, "exp", nullptr, " Exponent ", "E", nullptr, false},
+    {Minus, 4, 4, "-", nullptr, " Subtraction / Minus sign ", "-", nullptr, false},
+    {Plus, 5, 3, "+", nullptr, " Addition ", "+", nullptr, false},
+    {Divide, 3, 3, "\u00F7", nullptr, " Division ", "/", nullptr, false},
+    {Multiply, 4, 3, "\u00D7", nullptr, " Multiplication ", "*", nullptr, false},
+    {Power, 3, 4, "x\u02B8", nullptr, " Power ", "^", "^(1/)", false},
+    {LeftBracket, 2, 3, "(", nullptr, " Left parenthesis ", "(", nullptr, false},
+    {Enclose, 2, 4, "( ... )", nullptr, " Enclose expression ", "", nullptr, false},
+    {RightBracket, 2, 5, ")", nullptr, " Right parenthesis ", ")", nullptr, false},
+    {Percent, 1, 6, "%", nullptr, " Percent ", "%", nullptr, false},
+    {SquareEquation, 1, 5, "ax\u00B2", nullptr, " Square equation ", "x^2 + x", nullptr, false},
+    {Sum, 1, 0, "sum", nullptr, " Statistical calculations ", "sum", nullptr, true},
+    {Random, 1, 1, "ran", nullptr, " Random number ", "ran", nullptr, true},
+    {Absolute, 1, 2, "abs", nullptr, " Absolute value ", "abs", nullptr, true},
+    {Integer, 1, 3, "int", nullptr, " Integer number ", "int", nullptr, true},
+    {PartsPerMillion, 1, 4, "ppm", nullptr, " Parts per milion ", "ppm", nullptr, true},
+    {Sine, 0, 0, "sin", "asin", " Sine ", "sin", "asin", true},
+    {Cosine, 0, 1, "cos", "acos", " Cosine ", "cos", "acos", true},
+    {Tangent, 0, 2, "tan", "atan", " Tangent ", "tan", "atan", true},
+    {Cotangent, 0, 3, "cot", "acot", " Cotangent ", "cot", "acot", true},
+    {NaturalLogarithm, 0, 4, "ln", "aln", " Natural logarithm ", "ln", "aln", true},
+    {CommonLogarithm, 0, 5, "log", "alog", " Common logarithm ", "log", "alog", true},
+    {Pi, 0, 6, "\u03C0", nullptr, " pi number ", ":pi", nullptr, false},
+    {MemoryStore, 2, 0, "MS", nullptr, " Memory store (F6) ", "", nullptr, false},
+    {MemoryRecall, 2, 1, "MR", nullptr, " Memory recall (F7) ", "", nullptr, false},
+    {MemoryAdd, 2, 2, "M+", "M -", " Memory plus ", "", nullptr, false},
+    {Backspace, 2, 6, "\u2190", nullptr, " Backspace ", "", nullptr, false},
+    {Clear, 3, 6, "C", "AC", " Clear ", "", nullptr, false},
+    {Enter, 5, 6, "=", nullptr, " Enter ", "", nullptr, false},
 }};
 
-using enum FunctionAction;
+static_assert(InKeyOrder(kKeys), "the key table is indexed by KeypadKey");
 
-const std::array<FunctionDef, kFunctionCount> kFunctions = {{
-    {"%", " Percent ", Calculate, "%1/100"},
-    {"\u2030", " Per mille ", Calculate, "%1/1000"},
-    {"ppm", " Parts per milion ", Calculate, "%1/1000000"},
-    {"+ / -", " Sign change ", Calculate, "-1*%1"},
-    {"x\u02B8", " Power ", PowerCalculate, "%1^%2"},
-    {"\u02B8\u221Ax", " Root ", PowerCalculate, "%1^(1/%2)"},
-    {"sin", " Sine ", Calculate, ":sin%1"},
-    {"cos", " Cosine ", Calculate, ":cos%1"},
-    {"tan", " Tangent ", Calculate, ":tan%1"},
-    {"cot", " Cotangent ", Calculate, ":cot%1"},
-    {"x\u00B2", " Square ", Calculate, "%1^2"},
-    {"\u221Ax", " Square root ", Calculate, "%1^(1/2)"},
-    {"asin", " Arc sine ", Calculate, ":asin%1"},
-    {"acos", " Arc cosine ", Calculate, ":acos%1"},
-    {"atan", " Arc tangent ", Calculate, ":atan%1"},
-    {"acot", " Arc cotangent ", Calculate, ":acot%1"},
-    {"log", " Common logarithm ", Calculate, ":log%1"},
-    {"10\u02E3", " Common antilogarithm ", Calculate, "10^%1"},
-    {"ln", " Natural logarithm ", Calculate, ":ln%1"},
-    {"e\u02E3", " Natural antilogarithm ", Calculate, "2.718281828^%1"},
-    {"1 / x", " Reciprocal ", Calculate, "1/%1"},
-    {"x !", " Fractional ", Calculate, "%1!"},
-    {"F", " Faraday constant (C/mol) ", Insert, "96485.309"},
-    {"e", " elementary charge (C) ", Insert, "1.60217733 E-19"},
-    {"R", " molar gas constant (J/mol K) ", Insert, "8.314510"},
-    {"h", " Planck constant (J s) ", Insert, "6.626176 E-34"},
-    {"V\u2098", " molar volume (m3/mol) ", Insert, "0.02241383"},
-    {"L", " Avogadro constant (1/mol) ", Insert, "6.022045 E23"},
-    {"dat", " Data entry ", DataEntry, ""},
-    {"sum", " Statistical calculations ", DataList, ""},
-    {"\u03A3x", " Sum of value ", SumOfValues, ""},
-    {"\u03A3x\u00B2", " Sum of square value ", SumOfSquares, ""},
-    {"\u03C3", " Population standard deviation ", PopulationDeviation, ""},
-    {"s", " Sample standard deviation ", SampleDeviation, ""},
-    {"n", " Number of data ", Count, ""},
-    {"x\u0305", " Arithmetical mean ", Mean, ""},
-}};
+// Inverse takes the last two cells of this row.
+constexpr int kInverseRow = 4;
+constexpr int kInverseColumn = 5;
+constexpr int kKeyHeight = 22;
+
+QString ObjectName(KeypadKey key) {
+    return key == Enter ? QString("cmdEnter") : QString("cmdNum(%1)").arg(static_cast<int>(key));
+}
+
+} // namespace
+
+const KeyDefinition& Definition(KeypadKey key) {
+    return kKeys[static_cast<std::size_t>(key)];
+}
+
+QString WrittenText(KeypadKey key, bool inverse, bool separatorOn) {
+    const KeyDefinition& definition = Definition(key);
+    QString text = inverse && definition.inverseText ? definition.inverseText : definition.text;
+    if (definition.functionWord && separatorOn)
+        text.prepend(':');
+    return text;
+}
+
+Keypad::Keypad(QWidget* parent) : QWidget(parent) {
+    setObjectName("keypad");
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(1);
+    for (const KeyDefinition& definition : kKeys) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(ObjectName(definition.key));
+        button->setText(QString::fromUtf8(definition.caption));
+        button->setToolTip(definition.toolTip);
+        button->setFocusPolicy(Qt::NoFocus);
+        // The seven columns share the column width whatever the captions say.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+        button->setMinimumHeight(kKeyHeight);
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QToolButton::clicked, this,
+                [this, key = definition.key] { Q_EMIT keyPressed(key); });
+        connect(button, &QWidget::customContextMenuRequested, this, [this, button](QPoint at) {
+            if (contextMenu_)
+                contextMenu_->popup(button->mapToGlobal(at));
+        });
+        buttons_[static_cast<std::size_t>(definition.key)] = button;
+        grid->addWidget(button, definition.row, definition.column);
+    }
+    inverse_ = new QCheckBox("Inv", this);
+    inverse_->setObjectName("chkInverse");
+    inverse_->setToolTip(" Inverse Function ");
+    inverse_->setFocusPolicy(Qt::NoFocus);
+    inverse_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    connect(inverse_, &QCheckBox::toggled, this, [this](bool on) {
+        showCaptions(on);
+        Q_EMIT inverseToggled(on);
+    });
+    grid->addWidget(inverse_, kInverseRow, kInverseColumn, 1, 2, Qt::AlignCenter);
+}
+
+bool Keypad::inverse() const {
+    return inverse_->isChecked();
+}
+
+void Keypad::setInverse(bool on) {
+    inverse_->setChecked(on);
+}
+
+QToolButton* Keypad::button(KeypadKey key) const {
+    return buttons_[static_cast<std::size_t>(key)];
+}
+
+void Keypad::showCaptions(bool inverse) {
+    for (const KeyDefinition& definition : kKeys) {
+        if (definition.inverseCaption)
+            button(definition.key)
+                ->setText(
+                    QString::fromUtf8(inverse ? definition.inverseCaption : definition.caption));
+    }
+}
 
 } // namespace molva::ui

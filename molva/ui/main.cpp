@@ -1,24 +1,80 @@
 // The molva program: the calculator window; with --batch, a task file run
 // without any window.
+#include "calculator_window.h"
 #include "engine/calc_state.h"
 #include "engine/task_text.h"
-#include "frm_splash.h"
-#include "molva_main.h"
 #include "platform/qt_services.h"
+#include "platform/user_file.h"
+#include "splash_window.h"
 
 #include <QApplication>
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
+#include <exception>
 #include <iostream>
-#include <iterator>
 #include <locale>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
+
+constexpr const char* kUsage =
+    "Usage: molva [--help | --version | --batch FILE]\n"
+    "\n"
+    "Molva is a scientific and molecular-weight calculator: a line such as 2H2O+NaCl\n"
+    "is the molecular weight of two waters and a sodium chloride.\n"
+    "\n"
+    "  --batch FILE   run every line of FILE (- for standard input) as the calculator\n"
+    "                 would, without a window, and print one line per input line: the\n"
+    "                 calculator's history text, \" = \" and the result. Lines starting\n"
+    "                 with # change the number format (#fix3, #sci2, #auto), the angle\n"
+    "                 unit (#deg, #rad, #grad) or the memory (#mem, #mem+, #mem-).\n"
+    "                 FILE is read as UTF-8, or as Windows-1252 when it is not valid\n"
+    "                 UTF-8. It must be a regular file of at most 256 MB; any file that\n"
+    "                 cannot be read, and any output that cannot be written, gives exit\n"
+    "                 status 1.\n"
+    "  --version      print the version\n"
+    "  --help         print this text\n"
+    "\n"
+    "The window also takes the toolkit's own options, such as -platform NAME or\n"
+    "-style NAME.\n";
+
+// The toolkit's options that the window understands, with whether each takes a value.
+struct WindowOption {
+    std::string_view name;
+    bool takesValue;
+};
+
+constexpr WindowOption kWindowOptions[] = {
+    {"-platform", true},        {"-platformpluginpath", true},
+    {"-platformtheme", true},   {"-plugin", true},
+    {"-qwindowgeometry", true}, {"-qwindowicon", true},
+    {"-qwindowtitle", true},    {"-style", true},
+    {"-stylesheet", true},      {"-session", true},
+    {"-display", true},         {"-geometry", true},
+    {"-reverse", false},        {"-widgetcount", false},
+    {"-nograb", false},         {"-dograb", false},
+    {"-sync", false},
+};
+
+// True when every argument is one of the toolkit's window options.
+bool OnlyWindowOptions(const std::vector<std::string_view>& arguments) {
+    for (std::size_t k = 0; k < arguments.size(); ++k) {
+        const WindowOption* known = nullptr;
+        for (const WindowOption& option : kWindowOptions) {
+            if (arguments[k] == option.name)
+                known = &option;
+        }
+        if (!known || (known->takesValue && ++k >= arguments.size()))
+            return false;
+    }
+    return true;
+}
 
 // The decimal separator of the user's locale: how it writes one half.
 char LocaleDecimalSeparator() {
@@ -32,46 +88,52 @@ char LocaleDecimalSeparator() {
     }
 }
 
-std::optional<std::string> ReadAll(const std::string& path) {
-    if (path == "-") {
-        return std::string(std::istreambuf_iterator<char>(std::cin),
-                           std::istreambuf_iterator<char>());
+// Standard input, read up to the same limit as a file.
+std::optional<std::string> ReadStandardInput(std::string& error) {
+    std::string bytes;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+        bytes.append(buffer, got);
+        if (static_cast<qint64>(bytes.size()) > platform::kUserFileLimit) {
+            error = "standard input is larger than " +
+                    platform::SizeText(platform::kUserFileLimit).toStdString();
+            return std::nullopt;
+        }
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (std::ferror(stdin)) {
+        error = std::string("standard input cannot be read: ") + std::strerror(errno);
         return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        return std::nullopt;
+    }
     return bytes;
 }
 
+std::optional<std::string> ReadTask(const std::string& path, std::string& error) {
+    if (path == "-")
+        return ReadStandardInput(error);
+    const platform::UserFile file = platform::ReadUserFile(QString::fromLocal8Bit(path));
+    if (!file.ok()) {
+        error = file.error.toLocal8Bit().toStdString();
+        return std::nullopt;
+    }
+    return file.bytes.toStdString();
+}
+
 int RunBatch(const std::string& path) {
-    const auto bytes = ReadAll(path);
+    std::string error;
+    const auto bytes = ReadTask(path, error);
     if (!bytes) {
-        std::cerr << "molva: cannot read " << path << "\n";
+        std::cerr << "molva: " << error << "\n";
         return 1;
     }
     const std::string output = molva::RunBatch(*bytes, LocaleDecimalSeparator());
-    std::fwrite(output.data(), 1, output.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
+    if (!written || std::fflush(stdout) != 0) {
+        std::cerr << "molva: the results cannot be written: " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    return 0;
 }
-
-constexpr const char* kHelp =
-    "Usage: molva [--help | --version | --batch FILE]\n"
-    "\n"
-    "Molva is a scientific and molecular-weight calculator: a line such as 2H2O+NaCl\n"
-    "is the molecular weight of two waters and a sodium chloride.\n"
-    "\n"
-    "  --batch FILE   run every line of FILE (- for standard input) as the calculator\n"
-    "                 would, without a window, and print one line per input line: the\n"
-    "                 calculator's history text, \" = \" and the result. Lines starting\n"
-    "                 with # change the number format (#fix3, #sci2, #auto), the angle\n"
-    "                 unit (#deg, #rad, #grad) or the memory (#mem, #mem+, #mem-).\n"
-    "                 FILE is read as UTF-8, or as Windows-1252 when it is not valid\n"
-    "                 UTF-8. An unreadable FILE gives exit status 1.\n"
-    "  --version      print the version\n"
-    "  --help         print this text\n";
 
 // Example.tsk beside the program, or in PREFIX/share/molva when installed.
 QString ExampleDirectory() {
@@ -86,30 +148,41 @@ int RunWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Molva");
     platform::QtServices real("Molva", "Molva Help");
-    molva::ui::MolvaMain window(real.services(), separator, ExampleDirectory());
-    auto* splash = new molva::ui::FrmSplash(true, [&window] { window.show(); });
+    molva::ui::CalculatorWindow window(real.services(), separator, ExampleDirectory());
+    auto* splash = new molva::ui::SplashWindow(true, [&window] { window.show(); });
     splash->show();
     return QApplication::exec();
+}
+
+int Run(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::string_view option = arguments.empty() ? "" : arguments[0];
+    if (option == "--batch" && arguments.size() == 2)
+        return RunBatch(argv[2]);
+    if (option == "--version" && arguments.size() == 1) {
+        std::cout << "molva " << MOLVA_VERSION << "\n";
+        return 0;
+    }
+    if (option == "--help" && arguments.size() == 1) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (!OnlyWindowOptions(arguments)) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    return RunWindow(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string_view option = argc > 1 ? argv[1] : "";
-    if (option == "--batch") {
-        if (argc != 3) {
-            std::cerr << kHelp;
-            return 2;
-        }
-        return RunBatch(argv[2]);
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& failure) {
+        std::cerr << "molva: " << failure.what() << "\n";
+    } catch (...) {
+        std::cerr << "molva: an unexpected failure ended the program\n";
     }
-    if (option == "--version") {
-        std::cout << "molva " << MOLVA_VERSION << "\n";
-        return 0;
-    }
-    if (option == "--help") {
-        std::cout << kHelp;
-        return 0;
-    }
-    return RunWindow(argc, argv);
+    return 1;
 }

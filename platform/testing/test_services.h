@@ -122,12 +122,16 @@ class RecordingPrinter : public Printer {
 
 class ScriptedDialogs : public Dialogs {
   public:
-    std::optional<QString> openFile(QWidget*, const QString&, const QString& filter) override {
+    std::optional<QString> openFile(QWidget*, const QString&, const QString& filter,
+                                    const QString& selectedFilter = {}) override {
         filters.append(filter);
+        selectedFilters.append(selectedFilter);
         return take(files);
     }
-    std::optional<QString> saveFile(QWidget*, const QString&, const QString& filter) override {
+    std::optional<QString> saveFile(QWidget*, const QString&, const QString& filter,
+                                    const QString& selectedFilter = {}) override {
         filters.append(filter);
+        selectedFilters.append(selectedFilter);
         return take(files);
     }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return take(fonts); }
@@ -140,6 +144,7 @@ class ScriptedDialogs : public Dialogs {
     std::deque<std::optional<QFont>> fonts;
     std::deque<std::optional<QColor>> colors;
     QStringList filters;
+    QStringList selectedFilters;
     QColor colorAskedFrom;
 
   private:

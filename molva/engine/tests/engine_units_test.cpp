@@ -211,18 +211,18 @@ TEST(SessionTest, StatisticsDisplayAndRedisplay) {
     CalcSession session;
     session.Enter("sum(1+2+3)");
     const auto& display = session.display();
-    EXPECT_EQ(display.oznaka[1], "n = 3");
-    EXPECT_EQ(display.oznaka[3], "Mean =");
-    EXPECT_EQ(display.rezultat[1], "6");
-    EXPECT_EQ(display.unosFormule[0], "");
-    EXPECT_EQ(display.unosFormule[1], ":sum(1+2+3)");
+    EXPECT_EQ(display.markers[1], "n = 3");
+    EXPECT_EQ(display.markers[3], "Mean =");
+    EXPECT_EQ(display.results[1], "6");
+    EXPECT_EQ(display.inputs[0], "");
+    EXPECT_EQ(display.inputs[1], ":sum(1+2+3)");
     EXPECT_EQ(session.state().mode, CalcMode::StatisticsShown);
     session.SelectFormat(FormatKind::Fixed);
-    EXPECT_EQ(display.rezultat[0], "2.00");
+    EXPECT_EQ(display.results[0], "2.00");
     session.Enter("1+1");
     EXPECT_EQ(session.state().mode, CalcMode::Expression);
-    EXPECT_EQ(display.oznaka[1], "");
-    EXPECT_EQ(display.rezultat[0], "2.00");
+    EXPECT_EQ(display.markers[1], "");
+    EXPECT_EQ(display.results[0], "2.00");
 }
 
 TEST(SessionTest, DecimalPlacesBox) {

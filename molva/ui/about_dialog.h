@@ -1,13 +1,13 @@
-// frmAbout: Molva's about window with the version.
+// The About window: Molva's title, version and a short description.
 #pragma once
 
 #include <QDialog>
 
 namespace molva::ui {
 
-class FrmAbout : public QDialog {
+class AboutDialog : public QDialog {
   public:
-    explicit FrmAbout(QWidget* parent);
+    explicit AboutDialog(QWidget* parent);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,5 +1,5 @@
-// frmSplash: the splash window that starts Molva, and shows again from the Help menu.
-#include "frm_splash.h"
+// The splash window that starts Molva, and shows again from the Help menu.
+#include "splash_window.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -13,7 +13,8 @@ constexpr int kTicksShown = 4;
 
 } // namespace
 
-FrmSplash::FrmSplash(bool timed, std::function<void()> onClose) : onClose_(std::move(onClose)) {
+SplashWindow::SplashWindow(bool timed, std::function<void()> onClose)
+    : onClose_(std::move(onClose)) {
     setObjectName("frmSplash");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -35,34 +36,34 @@ FrmSplash::FrmSplash(bool timed, std::function<void()> onClose) : onClose_(std::
         layout->addWidget(label);
     }
     resize(340, 220);
-    timer1_.setInterval(kTickMilliseconds);
-    connect(&timer1_, &QTimer::timeout, this, &FrmSplash::tick);
+    timer_.setInterval(kTickMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, &SplashWindow::tick);
     if (timed)
-        timer1_.start();
+        timer_.start();
 }
 
-void FrmSplash::tick() {
+void SplashWindow::tick() {
     if (++ticks_ >= kTicksShown) {
-        timer1_.stop();
+        timer_.stop();
         closeSplash();
     }
 }
 
-void FrmSplash::closeSplash() {
+void SplashWindow::closeSplash() {
     if (onClose_)
         onClose_();
     close();
 }
 
-void FrmSplash::keyPressEvent(QKeyEvent*) {
+void SplashWindow::keyPressEvent(QKeyEvent*) {
     closeSplash();
 }
-void FrmSplash::mouseReleaseEvent(QMouseEvent*) {
+void SplashWindow::mouseReleaseEvent(QMouseEvent*) {
     closeSplash();
 }
 
 void ShowSplashFromMenu() {
-    auto* splash = new FrmSplash(false, {});
+    auto* splash = new SplashWindow(false, {});
     splash->show();
 }
 

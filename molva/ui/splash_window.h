@@ -1,4 +1,4 @@
-// frmSplash: the splash window that starts Molva, and shows again from the Help menu.
+// The splash window that starts Molva, and shows again from the Help menu.
 #pragma once
 
 #include <QTimer>
@@ -7,14 +7,14 @@
 
 namespace molva::ui {
 
-class FrmSplash : public QWidget {
+class SplashWindow : public QWidget {
   public:
     // onClose runs when the splash closes (it shows the main window).
-    FrmSplash(bool timed, std::function<void()> onClose);
+    SplashWindow(bool timed, std::function<void()> onClose);
 
     void tick();
     int ticks() const { return ticks_; }
-    QTimer& timer() { return timer1_; }
+    QTimer& timer() { return timer_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -24,7 +24,7 @@ class FrmSplash : public QWidget {
     void closeSplash();
 
     std::function<void()> onClose_;
-    QTimer timer1_;
+    QTimer timer_;
     int ticks_ = 0;
 };
 

@@ -1,5 +1,5 @@
-// frmAbout: Molva's about window with the version.
-#include "frm_about.h"
+// The About window: Molva's title, version and a short description.
+#include "about_dialog.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -11,14 +11,14 @@ namespace {
 
 constexpr const char* kTitle = "Molva";
 
-QPointer<FrmAbout>& OpenAbout() {
-    static QPointer<FrmAbout> about;
+QPointer<AboutDialog>& OpenAbout() {
+    static QPointer<AboutDialog> about;
     return about;
 }
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString("About ") + kTitle);
@@ -44,14 +44,14 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     resize(320, 220);
 }
 
-void FrmAbout::mouseReleaseEvent(QMouseEvent*) {
+void AboutDialog::mouseReleaseEvent(QMouseEvent*) {
     close();
 }
 
 void ShowAbout(QWidget* parent) {
-    QPointer<FrmAbout>& about = OpenAbout();
+    QPointer<AboutDialog>& about = OpenAbout();
     if (!about)
-        about = new FrmAbout(parent);
+        about = new AboutDialog(parent);
     about->show();
     about->raise();
     about->activateWindow();
