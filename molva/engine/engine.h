@@ -4,6 +4,7 @@
 #include "calc_state.h"
 #include "format_number.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,15 @@ std::string NormaliseInput(CalcState& state, std::string& text);
 // by numbers. Repairs of letter case are written into `normalText`. Returns the
 // empty text with state.symbolError set when a symbol cannot be resolved.
 std::string ExpandFormulas(CalcState& state, std::string& normalText);
+
+// The outcome of computing an expanded text: its value, or the message that
+// ended the calculation; an empty text gives neither.
+struct Evaluation {
+    std::optional<double> value;
+    std::string message;
+};
+
+Evaluation EvaluateValue(CalcState& state, std::string_view text);
 
 // Computes an expanded text: a number in the evaluator's form, or a message.
 std::string Evaluate(CalcState& state, std::string_view text);

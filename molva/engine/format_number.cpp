@@ -88,25 +88,29 @@ std::string_view ZerosFor(int count) {
 
 std::string FormatNumber(std::string_view value, FormatKind kind, std::string_view zeros,
                          bool grouping, const CalcState& state) {
-    const char separator = state.decimalSeparator;
-    const auto number = NumericValue(value, separator);
+    const auto number = NumericValue(value, state.decimalSeparator);
     if (!number)
         return std::string(value);
+    return FormatValue(*number, kind, zeros, grouping, state);
+}
+
+std::string FormatValue(double number, FormatKind kind, std::string_view zeros, bool grouping,
+                        const CalcState& state) {
+    const char separator = state.decimalSeparator;
     const int decimals = static_cast<int>(zeros.size());
     switch (kind) {
     case FormatKind::FormulaFixed:
         if (state.decimals < 10)
-            return FixedDecimals(*number, decimals, separator);
+            return FixedDecimals(number, decimals, separator);
         break;
     case FormatKind::Scientific:
-        return ScientificDecimals(*number, decimals, separator);
+        return ScientificDecimals(number, decimals, separator);
     case FormatKind::Fixed:
-        return grouping ? Standard(*number, separator)
-                        : FixedDecimals(*number, decimals, separator);
+        return grouping ? Standard(number, separator) : FixedDecimals(number, decimals, separator);
     case FormatKind::Automatic:
         break;
     }
-    return PlainText(*number, separator);
+    return PlainText(number, separator);
 }
 
 } // namespace molva

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace molva {
 
@@ -39,9 +40,41 @@ struct CleanNumber {
     }
 };
 
-// Scans a numeric text; false when it is not numeric.
-bool Scan(std::string_view text, char decimalSeparator, CleanNumber& out) {
-    text = TrimBlanks(text);
+// Reads the exponent part of a number ("E", "e", after at most one space, an
+// optional sign and digits) from `pos`; the position after it, or `pos` when
+// no exponent follows.
+std::size_t ScanExponent(std::string_view text, std::size_t pos, CleanNumber& out, long& exponent) {
+    std::size_t k = pos;
+    if (k < text.size() && text[k] == ' ')
+        ++k;
+    if (k >= text.size() || (text[k] != 'E' && text[k] != 'e'))
+        return pos;
+    ++k;
+    const bool negative = k < text.size() && text[k] == '-';
+    const char sign = k < text.size() && (text[k] == '+' || text[k] == '-') ? text[k++] : '\0';
+    const std::size_t digitsStart = k;
+    long value = 0;
+    while (k < text.size() && IsDigit(text[k])) {
+        if (value < 100000000)
+            value = value * 10 + (text[k] - '0');
+        ++k;
+    }
+    if (k == digitsStart)
+        return pos;
+    out.push('e');
+    if (sign != '\0')
+        out.push(sign);
+    for (std::size_t d = digitsStart; d < k; ++d)
+        out.push(text[d]);
+    exponent = negative ? -value : value;
+    return k;
+}
+
+// Reads the longest number at the start of `text`: an optional sign, digits
+// (thousands separators allowed between digits of the integer part), the
+// decimal separator and digits, then an optional exponent. The count of
+// characters read; 0 when the text does not begin with a number.
+std::size_t ScanLeading(std::string_view text, char decimalSeparator, CleanNumber& out) {
     const char thousands = ThousandsSeparatorFor(decimalSeparator);
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -81,35 +114,35 @@ bool Scan(std::string_view text, char decimalSeparator, CleanNumber& out) {
         }
     }
     if (digits == 0)
-        return false;
+        return 0;
     long exponent = 0;
-    if (pos < text.size()) {
-        if (text[pos] == ' ')
-            ++pos;
-        if (pos >= text.size() || (text[pos] != 'E' && text[pos] != 'e'))
-            return false;
-        out.push('e');
-        ++pos;
-        bool negative = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negative = text[pos] == '-';
-            out.push(text[pos]);
-            ++pos;
-        }
-        const std::size_t exponentStart = pos;
-        while (pos < text.size() && IsDigit(text[pos])) {
-            if (exponent < 100000000)
-                exponent = exponent * 10 + (text[pos] - '0');
-            out.push(text[pos++]);
-        }
-        if (pos == exponentStart || pos != text.size())
-            return false;
-        if (negative)
-            exponent = -exponent;
-    }
+    pos = ScanExponent(text, pos, out, exponent);
     out.decimalExponent = exponent + (significantIntegerDigits > 0 ? significantIntegerDigits
                                                                    : -leadingFractionZeros);
-    return true;
+    return pos;
+}
+
+// Scans a numeric text, blanks around allowed; false when it is not numeric.
+bool Scan(std::string_view text, char decimalSeparator, CleanNumber& out) {
+    text = TrimBlanks(text);
+    const std::size_t length = ScanLeading(text, decimalSeparator, out);
+    return length > 0 && length == text.size();
+}
+
+// The value of a scanned number; infinite beyond the double range (with the
+// number's sign), 0 below it.
+double ValueOfClean(const CleanNumber& clean) {
+    double value = 0;
+    const std::string_view number = clean.text();
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        const bool negative = number.starts_with('-');
+        if (clean.decimalExponent > 0)
+            return negative ? -std::numeric_limits<double>::infinity()
+                            : std::numeric_limits<double>::infinity();
+        return 0.0;
+    }
+    return value;
 }
 
 std::string_view ToChars(std::array<char, 400>& buffer, double value, std::chars_format format,
@@ -292,14 +325,9 @@ std::optional<double> ParseNumber(std::string_view text, char decimalSeparator) 
     CleanNumber clean;
     if (!Scan(text, decimalSeparator, clean))
         return std::nullopt;
-    double value = 0;
-    const std::string_view number = clean.text();
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        if (clean.decimalExponent > 0)
-            throw CalcFailure{Overflow};
-        return 0.0;
-    }
+    const double value = ValueOfClean(clean);
+    if (std::isinf(value))
+        throw CalcFailure{Overflow};
     return value;
 }
 
@@ -340,6 +368,62 @@ std::string PlainText(double value, char decimalSeparator) {
     return text;
 }
 
+namespace {
+
+// The power of ten of the first digit, for magnitudes from 1e-7 below 1e15; one
+// off near a power of ten below 1, which the caller's range check notices.
+int DecimalExponent(double magnitude) {
+    int exponent = 0;
+    if (magnitude >= 1) {
+        while (exponent < 14 && magnitude >= kPowersOfTen[static_cast<std::size_t>(exponent + 1)])
+            ++exponent;
+        return exponent;
+    }
+    do {
+        --exponent;
+    } while (exponent > -7 && magnitude < 1 / kPowersOfTen[static_cast<std::size_t>(-exponent)]);
+    return exponent;
+}
+
+// The text of a value with `digits` significant digits, read back.
+double RoundThroughText(double value, int digits) {
+    const std::string text = digits == 15 ? PlainText(value, '.') : EvaluatorForm(value, '.');
+    try {
+        return *ParseNumber(text, '.');
+    } catch (const CalcFailure&) {
+        return std::copysign(std::numeric_limits<double>::infinity(), value);
+    }
+}
+
+} // namespace
+
+// For magnitudes from 1e-7 below 1e15 the value scaled to `digits` integer
+// digits is a product of two doubles with an error below 1/16, so unless it
+// lies near a half or a power of ten, rounding it to a whole number r rounds
+// the exact value; r and the power of ten are exact doubles, and their one
+// quotient is the double nearest to the rounded decimal.
+double RoundToSignificant(double value, int digits) {
+    if (value == 0)
+        return 0;
+    const double magnitude = std::fabs(value);
+    constexpr double kSmallest = 1e-7;
+    constexpr double kBeyond = 1e15;
+    if (!(magnitude >= kSmallest && magnitude < kBeyond))
+        return RoundThroughText(value, digits);
+    const int exponent = DecimalExponent(magnitude);
+    const int decimals = digits - 1 - exponent;
+    if (decimals < 0 || decimals > 22)
+        return RoundThroughText(value, digits);
+    const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const double low = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
+    const double high = kPowersOfTen[static_cast<std::size_t>(digits)];
+    const double whole = std::nearbyint(scaled);
+    if (scaled < low + 1 || scaled > high - 1 || std::fabs(scaled - whole) > 0.4)
+        return RoundThroughText(value, digits);
+    const double rounded = whole / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return value < 0 ? -rounded : rounded;
+}
+
 std::string EvaluatorForm(double value, char decimalSeparator) {
     const ShortestDigits shortest = Shortest(value);
     if (shortest.count <= 13) {
@@ -373,30 +457,11 @@ std::string EvaluatorForm(double value, char decimalSeparator) {
     return out;
 }
 
-double LeadingValue(std::string_view text) {
+double LeadingValue(std::string_view text, char decimalSeparator) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        ++pos;
-    const std::size_t digitsStart = pos;
-    while (pos < text.size() && IsDigit(text[pos]))
-        ++pos;
-    std::size_t digits = pos - digitsStart;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionStart = ++pos;
-        while (pos < text.size() && IsDigit(text[pos]))
-            ++pos;
-        digits += pos - fractionStart;
-    }
-    if (digits == 0)
-        return 0;
-    double value = 0;
-    std::string_view number = text.substr(0, pos);
-    if (number.front() == '+')
-        number.remove_prefix(1);
-    std::from_chars(number.data(), number.data() + number.size(), value);
-    return value;
+    CleanNumber clean;
+    return ScanLeading(text, decimalSeparator, clean) > 0 ? ValueOfClean(clean) : 0;
 }
 
 } // namespace molva

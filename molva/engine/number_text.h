@@ -32,11 +32,18 @@ std::string PlainText(double value, char decimalSeparator);
 // Appends the plain text of a double to `out`.
 void AppendPlainText(std::string& out, double value, char decimalSeparator);
 
+// The value that a double's text with `digits` significant digits reads back as
+// (15 for the plain text, 13 for the evaluator's form); infinite when that text
+// is beyond the double range. Zero of either sign gives 0.
+double RoundToSignificant(double value, int digits);
+
 // The evaluator's form "#0.000000000000e-000": 1.596096000000e002, 3.000000000000e-001.
 std::string EvaluatorForm(double value, char decimalSeparator);
 
-// The value of the leading number of a text after leading blanks (sign, digits,
-// period, exponent), 0 when there is none: the decimal count after "#sci".
-double LeadingValue(std::string_view text);
+// The value of the longest number at the start of a text, after leading blanks,
+// read as the numeric rule reads numbers (so "1e1" is 10); 0 when the text does
+// not begin with a number, infinite beyond the double range: the decimal count
+// after "#sci" and "#fix".
+double LeadingValue(std::string_view text, char decimalSeparator);
 
 } // namespace molva
