@@ -43,6 +43,16 @@ struct FunctionResult {
 // Applies the function of an operand such as ":sin30", ":sin:cos30" or "5!".
 FunctionResult ApplyFunction(CalcState& state, std::string_view operand);
 
+// Calculates state.inputText when it is a plain formula, optionally with a
+// whole-number coefficient (C6H12O6, (NH4)2SO4, 5H2O): sets the texts, the
+// precision and additiveOnly as the text pipeline would, and returns the
+// value. nullopt, with the state untouched, for any other line.
+std::optional<double> CalculatePlainFormula(CalcState& state);
+
+// The text pipeline of one calculation, without the reading of plain formulas:
+// normalisation, then statistics, a quadratic, or expansion and evaluation.
+void CalculateThroughText(CalcState& state);
+
 void SolveQuadratic(CalcState& state);
 void ComputeStatistics(CalcState& state);
 

@@ -8,6 +8,7 @@
 #include "number_text.h"
 #include "text_chars.h"
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <vector>
@@ -64,9 +65,31 @@ struct Item {
 
 constexpr std::string_view kOperatorOrder = "^/*%+";
 
+// The evaluator's working lists, kept from one evaluation to the next so that
+// once they have grown a calculation allocates nothing.
+struct Workspace {
+    std::vector<Item> items;
+    std::vector<std::size_t> opens;
+    std::vector<Operand> operands;
+    std::vector<char> operators;
+    std::deque<std::string> joined;
+    std::string message;
+
+    void Clear() {
+        items.clear();
+        opens.clear();
+        joined.clear();
+    }
+};
+
 class Evaluator {
   public:
-    explicit Evaluator(CalcState& state) : state_(state) {}
+    Evaluator(CalcState& state, Workspace& workspace)
+        : state_(state), items_(workspace.items), opens_(workspace.opens),
+          operands_(workspace.operands), operators_(workspace.operators),
+          storage_(workspace.joined), message_(workspace.message) {
+        workspace.Clear();
+    }
 
     // The value of a whole expanded text, or the message that ended it.
     Evaluation Run(std::string_view text) {
@@ -180,6 +203,13 @@ class Evaluator {
     const char* ReduceFrom(std::size_t first, Operand& result) {
         operands_.clear();
         operators_.clear();
+        const bool functionFirst =
+            first < items_.size() && items_[first].kind == Item::Kind::Operand &&
+            !items_[first].operand.computed && items_[first].operand.text.starts_with(':');
+        if (functionFirst) {
+            operands_.push_back(FunctionValue(1, true));
+            operators_.push_back('*');
+        }
         Operand current;
         for (std::size_t k = first; k < items_.size(); ++k) {
             if (items_[k].kind == Item::Kind::Operand) {
@@ -191,11 +221,9 @@ class Evaluator {
             current = Operand();
         }
         operands_.push_back(current);
-        if (!operands_.front().computed && operands_.front().text.starts_with(':')) {
-            operands_.insert(operands_.begin(), FunctionValue(1, true));
-            operators_.insert(operators_.begin(), '*');
-        }
         for (const char kind : kOperatorOrder) {
+            if (std::find(operators_.begin(), operators_.end(), kind) == operators_.end())
+                continue;
             if (const char* message = ReduceKind(kind))
                 return message;
         }
@@ -309,12 +337,12 @@ class Evaluator {
     }
 
     CalcState& state_;
-    std::vector<Item> items_;
-    std::vector<std::size_t> opens_;
-    std::vector<Operand> operands_;
-    std::vector<char> operators_;
-    std::deque<std::string> storage_;
-    std::string message_;
+    std::vector<Item>& items_;
+    std::vector<std::size_t>& opens_;
+    std::vector<Operand>& operands_;
+    std::vector<char>& operators_;
+    std::deque<std::string>& storage_;
+    std::string& message_;
 };
 
 } // namespace
@@ -322,8 +350,9 @@ class Evaluator {
 Evaluation EvaluateValue(CalcState& state, std::string_view text) {
     if (text.empty())
         return {};
+    thread_local Workspace workspace;
     try {
-        return Evaluator(state).Run(text);
+        return Evaluator(state, workspace).Run(text);
     } catch (const CalcFailure& failure) {
         return {std::nullopt, failure.description};
     }

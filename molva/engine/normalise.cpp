@@ -231,13 +231,6 @@ bool ContainsXSquared(std::string_view text) {
 
 constexpr std::string_view kOperators = "%/*^+-";
 
-bool IsOpening(char c) {
-    return c == '(' || c == '[' || c == '{';
-}
-bool IsClosing(char c) {
-    return c == ')' || c == ']' || c == '}';
-}
-
 // An "E" followed by a digit or "-" is an exponent, not a symbol.
 bool ExponentAt(std::string_view w, std::size_t k) {
     return CharAt(w, k) == 'E' && (IsDigit(CharAt(w, k + 1)) || CharAt(w, k + 1) == '-');

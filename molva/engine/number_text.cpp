@@ -346,6 +346,34 @@ double CheckedResult(double value) {
     return value;
 }
 
+bool IsPlainText(std::string_view text, char decimalSeparator) {
+    constexpr std::size_t kSignificant = 15;
+    constexpr std::size_t kZerosAfterSeparator = 3; // 0.0001 is the smallest
+    const std::size_t integerStart = text.starts_with('-') ? 1 : 0;
+    std::size_t pos = integerStart;
+    while (pos < text.size() && IsDigit(text[pos]))
+        ++pos;
+    const std::size_t integerDigits = pos - integerStart;
+    if (integerDigits == 0 || (integerDigits > 1 && text[integerStart] == '0'))
+        return false;
+    const bool zeroInteger = text[integerStart] == '0';
+    if (pos == text.size())
+        return zeroInteger ? integerStart == 0 : integerDigits <= kSignificant;
+    if (text[pos] != decimalSeparator)
+        return false;
+    const std::string_view fraction = text.substr(pos + 1);
+    if (fraction.empty() || fraction.back() == '0')
+        return false;
+    for (const char c : fraction) {
+        if (!IsDigit(c))
+            return false;
+    }
+    if (!zeroInteger)
+        return integerDigits + fraction.size() <= kSignificant;
+    const std::size_t zeros = fraction.find_first_not_of('0');
+    return zeros <= kZerosAfterSeparator && fraction.size() - zeros <= kSignificant;
+}
+
 void AppendPlainText(std::string& out, double value, char decimalSeparator) {
     if (value == 0) {
         out += '0';
@@ -356,7 +384,7 @@ void AppendPlainText(std::string& out, double value, char decimalSeparator) {
         AppendGeneral(out, shortest, decimalSeparator);
         return;
     }
-    std::array<char, 400> buffer{};
+    std::array<char, 400> buffer;
     const std::string_view text = ToChars(buffer, value, std::chars_format::general, 15);
     for (const char c : text)
         out += c == 'e' ? 'E' : c == '.' ? decimalSeparator : c;
@@ -397,11 +425,21 @@ double RoundThroughText(double value, int digits) {
 
 } // namespace
 
-// For magnitudes from 1e-7 below 1e15 the value scaled to `digits` integer
-// digits is a product of two doubles with an error below 1/16, so unless it
-// lies near a half or a power of ten, rounding it to a whole number r rounds
-// the exact value; r and the power of ten are exact doubles, and their one
-// quotient is the double nearest to the rounded decimal.
+std::optional<double> RoundedScaled(double magnitude, int decimals) {
+    constexpr double kLimit = 1125899906842624.0; // 2^50
+    if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size()))
+        return std::nullopt;
+    const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    if (!(scaled < kLimit))
+        return std::nullopt;
+    // One rounding of the product: an error of at most half an ulp of it.
+    const double error = scaled * 0x1p-52;
+    const double whole = std::nearbyint(scaled);
+    if (std::fabs(std::fabs(scaled - whole) - 0.5) <= error)
+        return std::nullopt;
+    return whole;
+}
+
 double RoundToSignificant(double value, int digits) {
     if (value == 0)
         return 0;
@@ -410,17 +448,14 @@ double RoundToSignificant(double value, int digits) {
     constexpr double kBeyond = 1e15;
     if (!(magnitude >= kSmallest && magnitude < kBeyond))
         return RoundThroughText(value, digits);
-    const int exponent = DecimalExponent(magnitude);
-    const int decimals = digits - 1 - exponent;
-    if (decimals < 0 || decimals > 22)
-        return RoundThroughText(value, digits);
-    const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const int decimals = digits - 1 - DecimalExponent(magnitude);
+    const auto whole = RoundedScaled(magnitude, decimals);
+    // Near a power of ten the first digit may sit one place off.
     const double low = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
     const double high = kPowersOfTen[static_cast<std::size_t>(digits)];
-    const double whole = std::nearbyint(scaled);
-    if (scaled < low + 1 || scaled > high - 1 || std::fabs(scaled - whole) > 0.4)
+    if (!whole || *whole < low + 1 || *whole > high - 1)
         return RoundThroughText(value, digits);
-    const double rounded = whole / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const double rounded = *whole / kPowersOfTen[static_cast<std::size_t>(decimals)];
     return value < 0 ? -rounded : rounded;
 }
 
@@ -438,7 +473,7 @@ std::string EvaluatorForm(double value, char decimalSeparator) {
         AppendExponent(out, shortest.exponent, 3);
         return out;
     }
-    std::array<char, 400> buffer{};
+    std::array<char, 400> buffer;
     const std::string_view text = ToChars(buffer, value, std::chars_format::scientific, 12);
     const std::size_t e = text.find('e');
     std::string out(text.substr(0, e));

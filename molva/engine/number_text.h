@@ -29,8 +29,21 @@ double CheckedResult(double value);
 // exponent form ("1E-05", "1E+15") below 1e-4 or from 1e15 on, negative zero "0".
 std::string PlainText(double value, char decimalSeparator);
 
+// True when a text is exactly the plain text of its own value: an optional "-",
+// digits without a leading zero (or one 0), an optional decimal separator with
+// digits not ending in 0, at most 15 significant digits, a value below 1E15 and
+// not below 1E-4 unless it is 0.
+bool IsPlainText(std::string_view text, char decimalSeparator);
+
 // Appends the plain text of a double to `out`.
 void AppendPlainText(std::string& out, double value, char decimalSeparator);
+
+// A magnitude (not negative) times 10^decimals, rounded to a whole number, when
+// that is certain from the double product: the product lies within half an
+// ulp of the exact value, so unless it is that near to a half it rounds as the
+// exact value does. nullopt otherwise, for products from 2^50 on, and for
+// decimals outside 0 to 22.
+std::optional<double> RoundedScaled(double magnitude, int decimals);
 
 // The value that a double's text with `digits` significant digits reads back as
 // (15 for the plain text, 13 for the evaluator's form); infinite when that text

@@ -136,6 +136,13 @@ void RunCalculation(CalcState& state) {
         state.prevExpandedText = state.expandedText;
         state.prevResultText = state.resultText;
     }
+    if (const auto value = CalculatePlainFormula(state))
+        state.resultText = ResultText(state, Evaluation{value, {}});
+    else
+        CalculateThroughText(state);
+}
+
+void CalculateThroughText(CalcState& state) {
     try {
         state.normalText = NormaliseInput(state, state.inputText);
         if (state.mode == CalcMode::Statistics) {
@@ -160,7 +167,8 @@ LineOutcome RunLine(CalcState& state, std::string_view line, FormatKind formatKi
         return RunCommand(state, line);
     }
     LineOutcome outcome;
-    if (FilteredLength(line) > kMaxTextLength) {
+    // The filter keeps at most one character of each typed byte.
+    if (line.size() > kMaxTextLength && FilteredLength(line) > kMaxTextLength) {
         outcome.resultLine = Overflow;
         outcome.tooLong = true;
         return outcome;

@@ -5,6 +5,7 @@
 #include "row_name.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -149,6 +150,85 @@ TEST(RoundToSignificantTest, AgreesWithTheTextsReadBack) {
     EXPECT_EQ(RoundToSignificant(1.7976931348623157e308, 15),
               std::numeric_limits<double>::infinity());
     EXPECT_FALSE(std::signbit(RoundToSignificant(-0.0, 15)));
+}
+
+struct PlainCase {
+    const char* name;
+    const char* text;
+    bool plain;
+};
+
+class PlainTextFormTest : public ::testing::TestWithParam<PlainCase> {};
+
+TEST_P(PlainTextFormTest, TellsTheTextsThatArePlainAlready) {
+    EXPECT_EQ(IsPlainText(GetParam().text, '.'), GetParam().plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PlainTextFormTest,
+    ::testing::Values(PlainCase{"zero", "0", true}, PlainCase{"negative_zero", "-0", false},
+                      PlainCase{"fraction", "58.4425", true}, PlainCase{"negative", "-0.5", true},
+                      PlainCase{"trailing_zero", "58.4420", false},
+                      PlainCase{"leading_zero", "012", false},
+                      PlainCase{"separator_last", "98.", false},
+                      PlainCase{"separator_first", ".5", false},
+                      PlainCase{"smallest_fixed", "0.0001", true},
+                      PlainCase{"exponent_form_below", "0.00001", false},
+                      PlainCase{"fifteen_digits", "123456789012345", true},
+                      PlainCase{"sixteen_digits", "1234567890123456", false},
+                      PlainCase{"sixteen_digits_with_fraction", "1234567.890123456", false},
+                      PlainCase{"exponent", "1E+15", false}, PlainCase{"grouped", "1,234", false},
+                      PlainCase{"message", "Overflow", false}, PlainCase{"empty", "", false}),
+    testing::RowName());
+
+// A text taken as plain must be what the general format writes for its value,
+// and the plain text of a value in the fixed range must be taken as plain.
+TEST(PlainTextFormTest, AgreesWithThePlainTextOfTheValue) {
+    std::mt19937_64 random(5);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> length(1, 18);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int integerDigits = length(random) % 6;
+        for (int k = 0; k < std::max(integerDigits, 1); ++k)
+            text += static_cast<char>('0' + digit(random));
+        if (random() % 2 == 0) {
+            text += '.';
+            for (int k = length(random); k > 0; --k)
+                text += static_cast<char>('0' + digit(random));
+        }
+        if (IsPlainText(text, '.')) {
+            ASSERT_EQ(PlainText(ToNumber(text, '.'), '.'), text);
+        }
+        const double value = ToNumber(text, '.');
+        const std::string plain = PlainText(value, '.');
+        if (plain.find('E') == std::string::npos) {
+            ASSERT_TRUE(IsPlainText(plain, '.')) << plain;
+        }
+    }
+}
+
+// The fixed decimals agree with the general conversion of the C++ library,
+// over short decimals and arbitrary doubles.
+TEST(FormatNumberTest, FixedDecimalsAgreeWithTheLibrary) {
+    std::mt19937_64 random(8);
+    std::uniform_int_distribution<int> exponent(-12, 16);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    CalcState state;
+    for (int i = 0; i < 100000; ++i) {
+        const double value = i % 2 == 0 ? std::round(unit(random) * 1e7) / 1e4
+                                        : unit(random) * std::pow(10.0, exponent(random));
+        const int decimals = static_cast<int>(random() % 13);
+        std::array<char, 400> buffer{};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, decimals)
+                             .ptr;
+        std::string expected(buffer.data(), end);
+        if (decimals == 0)
+            expected += '.';
+        ASSERT_EQ(FormatValue(value, FormatKind::Fixed, ZerosFor(decimals), false, state), expected)
+            << value << " " << decimals;
+    }
 }
 
 struct LeadingCase {
