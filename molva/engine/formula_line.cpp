@@ -35,10 +35,12 @@ constexpr double kScale = 1e7;
 // Values below 1e8 have at most 15 significant digits in these units.
 constexpr std::int64_t kLargest = 999999999999999;
 
-// The sum or product of two values in units of 1e-7; nullopt beyond kLargest.
+// A value in units of 1e-7, or nullopt beyond kLargest.
 std::optional<std::int64_t> Checked(std::int64_t value) {
     return value >= 0 && value <= kLargest ? std::optional<std::int64_t>(value) : std::nullopt;
 }
+
+// A value times a count, or nullopt beyond kLargest.
 std::optional<std::int64_t> Times(std::int64_t value, std::int64_t count) {
     if (count != 0 && value > kLargest / count)
         return std::nullopt;
@@ -175,12 +177,12 @@ std::optional<double> CalculatePlainFormula(CalcState& state) {
     auto value = reader.Read();
     if (!value)
         return std::nullopt;
-    std::int64_t coefficient = 0;
-    for (const char c : line.substr(0, coefficientLength))
-        coefficient = coefficient * 10 + (c - '0');
-    if (coefficientLength > 0 && !(value = Times(*value, coefficient)))
-        return std::nullopt;
     if (coefficientLength > 0) {
+        std::int64_t coefficient = 0;
+        for (const char c : line.substr(0, coefficientLength))
+            coefficient = coefficient * 10 + (c - '0');
+        if (!(value = Times(*value, coefficient)))
+            return std::nullopt;
         // A coefficient makes the formula one operand in brackets, unless it is
         // one bracket already: 5H2O is 5*(H2O).
         const bool oneBracket = IsOpening(formula.front()) && expanded.back() == ')' &&
