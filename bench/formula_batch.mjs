@@ -4,7 +4,7 @@
 import { spawnSync } from 'node:child_process';
 import { closeSync, openSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 
 const [molva, modulesDir, workDir, lineArg, runArg] = process.argv.slice(2);
 const lineCount = Number(lineArg ?? 100000);
@@ -104,7 +104,7 @@ function runMolva() {
   return seconds;
 }
 
-const { MF } = createRequire(join(modulesDir, 'noop.js'))('mf-parser');
+const { MF } = createRequire(join(resolve(modulesDir), 'noop.js'))('mf-parser');
 let checksum = 0;
 function runLibrary() {
   return secondsOf(() => {
