@@ -7,7 +7,7 @@
 #include "engine.h"
 #include "text_chars.h"
 
-#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace molva {
@@ -17,6 +17,32 @@ namespace {
 constexpr std::size_t kMaxLength = 256;
 constexpr int kMaxDepth = 16;
 constexpr std::size_t kMaxCountDigits = 9;
+
+// The expanded text of a plain formula, written without allocating. A typed
+// character gives at most a joiner and a weight of ten characters, so the
+// capacity holds the text of the longest line taken.
+class ExpandedText {
+  public:
+    void Clear() { size_ = 0; }
+    bool Empty() const { return size_ == 0; }
+    char Last() const { return size_ == 0 ? '\0' : buffer_[size_ - 1]; }
+    std::string_view View() const { return {buffer_.data(), size_}; }
+
+    void Add(char c) { buffer_[size_++] = c; }
+    void Add(std::string_view text) {
+        text.copy(buffer_.data() + size_, text.size());
+        size_ += text.size();
+    }
+    // A weight as written in the table, with the calculation's decimal separator.
+    void AddWeight(std::string_view weight, char decimalSeparator) {
+        for (const char c : weight)
+            buffer_[size_++] = c == '.' ? decimalSeparator : c;
+    }
+
+  private:
+    std::array<char, kMaxLength * 12 + 16> buffer_;
+    std::size_t size_ = 0;
+};
 
 // The position of the bracket that closes the one at the start of a text.
 std::size_t BracketClosingFirst(std::string_view text) {
@@ -57,7 +83,7 @@ std::optional<std::int64_t> Times(std::int64_t value, std::int64_t count) {
 // exact sum that whole numbers of 1e-7 give.
 class FormulaReader {
   public:
-    FormulaReader(std::string_view formula, char decimalSeparator, std::string& expanded)
+    FormulaReader(std::string_view formula, char decimalSeparator, ExpandedText& expanded)
         : text_(formula), separator_(decimalSeparator), expanded_(expanded) {}
 
     // The formula's value in units of 1e-7; nullopt when the text is not a
@@ -88,9 +114,9 @@ class FormulaReader {
     }
 
     std::optional<std::int64_t> Term(int depth) {
-        const char last = expanded_.empty() ? '\0' : expanded_.back();
+        const char last = expanded_.Last();
         if (last != '\0' && last != '(' && last != '*')
-            expanded_ += '+';
+            expanded_.Add('+');
         const auto atom = IsOpening(At(pos_)) ? Group(depth) : Symbol();
         if (!atom || !IsDigit(At(pos_)))
             return atom;
@@ -100,8 +126,8 @@ class FormulaReader {
             count = count * 10 + (At(pos_++) - '0');
         if (IsDigit(At(pos_)))
             return std::nullopt;
-        expanded_ += '*';
-        expanded_.append(text_.substr(start, pos_ - start));
+        expanded_.Add('*');
+        expanded_.Add(text_.substr(start, pos_ - start));
         return Times(*atom, count);
     }
 
@@ -110,12 +136,12 @@ class FormulaReader {
         if (depth == kMaxDepth || !(IsUpper(At(pos_ + 1)) || IsOpening(At(pos_ + 1))))
             return std::nullopt;
         ++pos_;
-        expanded_ += '(';
+        expanded_.Add('(');
         const auto value = Terms(depth + 1);
         if (!value || !IsClosing(At(pos_)))
             return std::nullopt;
         ++pos_;
-        expanded_ += ')';
+        expanded_.Add(')');
         return value;
     }
 
@@ -130,17 +156,13 @@ class FormulaReader {
         if (!element || element->weightInTenMillionths < 0)
             return std::nullopt;
         pos_ += length;
-        const std::size_t start = expanded_.size();
-        expanded_ += element->weightText;
-        if (separator_ != '.')
-            std::replace(expanded_.begin() + static_cast<std::ptrdiff_t>(start), expanded_.end(),
-                         '.', separator_);
+        expanded_.AddWeight(element->weightText, separator_);
         return element->weightInTenMillionths;
     }
 
     std::string_view text_;
     char separator_;
-    std::string& expanded_;
+    ExpandedText& expanded_;
     std::size_t pos_ = 0;
     std::int16_t decimals_ = 10;
 };
@@ -165,47 +187,48 @@ std::optional<double> CalculatePlainFormula(CalcState& state) {
     std::size_t coefficientLength = 0;
     while (IsDigit(CharAt(line, coefficientLength)))
         ++coefficientLength;
-    if (coefficientLength > kMaxCountDigits)
+    if (coefficientLength > kMaxCountDigits || coefficientLength == line.size())
         return std::nullopt;
+    const std::string_view coefficientText = line.substr(0, coefficientLength);
     const std::string_view formula = line.substr(coefficientLength);
-    thread_local std::string expanded;
-    expanded.clear();
-    expanded.append(line.substr(0, coefficientLength));
-    if (coefficientLength > 0)
-        expanded += '*';
+    // A coefficient makes the formula one operand in brackets, unless it is one
+    // bracket already: 5H2O is 5*(H2O).
+    const bool bracketed =
+        coefficientLength > 0 &&
+        !(IsOpening(formula.front()) && BracketClosingFirst(formula) == formula.size() - 1);
+    thread_local ExpandedText expanded;
+    expanded.Clear();
+    if (coefficientLength > 0) {
+        expanded.Add(coefficientText);
+        expanded.Add('*');
+    }
+    if (bracketed)
+        expanded.Add('(');
     FormulaReader reader(formula, state.decimalSeparator, expanded);
     auto value = reader.Read();
     if (!value)
         return std::nullopt;
+    if (bracketed)
+        expanded.Add(')');
     if (coefficientLength > 0) {
         std::int64_t coefficient = 0;
-        for (const char c : line.substr(0, coefficientLength))
+        for (const char c : coefficientText)
             coefficient = coefficient * 10 + (c - '0');
         if (!(value = Times(*value, coefficient)))
             return std::nullopt;
-        // A coefficient makes the formula one operand in brackets, unless it is
-        // one bracket already: 5H2O is 5*(H2O).
-        const bool oneBracket = IsOpening(formula.front()) && expanded.back() == ')' &&
-                                BracketClosingFirst(formula) == formula.size() - 1;
-        std::string normal(line.substr(0, coefficientLength));
-        normal += '*';
-        if (!oneBracket) {
-            normal += '(';
-            expanded.insert(coefficientLength + 1, 1, '(');
-        }
+        std::string normal(coefficientText);
+        normal += bracketed ? "*(" : "*";
         normal += formula;
-        if (!oneBracket) {
+        if (bracketed)
             normal += ')';
-            expanded += ')';
-        }
-        state.inputText = "1*" + state.inputText;
+        state.inputText.insert(0, "1*");
         state.normalText = std::move(normal);
     } else {
         state.normalText = line;
     }
     state.additiveOnly = true;
     state.decimals = reader.decimals();
-    state.expandedText = expanded;
+    state.expandedText = expanded.View();
     return static_cast<double>(*value) / kScale;
 }
 
