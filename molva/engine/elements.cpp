@@ -123,22 +123,49 @@ constexpr std::array<Element, 109> kElements{{
 }};
 // clang-format on
 
+// A symbol's slot in the index: its capital letter, and its small letter or
+// none; -1 for a text that cannot be a symbol.
+constexpr int SymbolSlot(std::string_view symbol) {
+    if (symbol.empty() || symbol.size() > 2 || symbol[0] < 'A' || symbol[0] > 'Z')
+        return -1;
+    const int first = symbol[0] - 'A';
+    if (symbol.size() == 1)
+        return first * 27;
+    if (symbol[1] < 'a' || symbol[1] > 'z')
+        return -1;
+    return first * 27 + 1 + (symbol[1] - 'a');
+}
+
+// For each slot, the table position of its element plus one; 0 for none.
+constexpr std::array<std::uint8_t, 26 * 27> kIndex = [] {
+    std::array<std::uint8_t, 26 * 27> index{};
+    for (std::size_t k = 0; k < kElements.size(); ++k)
+        index[static_cast<std::size_t>(SymbolSlot(kElements[k].symbol))] =
+            static_cast<std::uint8_t>(k + 1);
+    return index;
+}();
+
 } // namespace
 
 std::span<const Element> ElementTable() {
     return kElements;
 }
 
-const Element* FindElement(std::string_view symbol, CalcState& state) {
-    for (const Element& element : kElements) {
-        if (element.symbol == symbol) {
-            if (element.decimals < state.decimals)
-                state.decimals = element.decimals;
-            return &element;
-        }
+const Element* FindElement(std::string_view symbol, std::int16_t& decimals) {
+    const int slot = SymbolSlot(symbol);
+    const std::uint8_t position = slot < 0 ? 0 : kIndex[static_cast<std::size_t>(slot)];
+    if (position == 0) {
+        decimals = 0;
+        return nullptr;
     }
-    state.decimals = 0;
-    return nullptr;
+    const Element& element = kElements[position - 1u];
+    if (element.decimals < decimals)
+        decimals = element.decimals;
+    return &element;
+}
+
+const Element* FindElement(std::string_view symbol, CalcState& state) {
+    return FindElement(symbol, state.decimals);
 }
 
 double ElementWeight(std::string_view symbol, CalcState& state) {

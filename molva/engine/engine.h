@@ -4,6 +4,7 @@
 #include "calc_state.h"
 #include "format_number.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,15 @@ std::string NormaliseInput(CalcState& state, std::string& text);
 // empty text with state.symbolError set when a symbol cannot be resolved.
 std::string ExpandFormulas(CalcState& state, std::string& normalText);
 
+// The outcome of computing an expanded text: its value, or the message that
+// ended the calculation; an empty text gives neither.
+struct Evaluation {
+    std::optional<double> value;
+    std::string message;
+};
+
+Evaluation EvaluateValue(CalcState& state, std::string_view text);
+
 // Computes an expanded text: a number in the evaluator's form, or a message.
 std::string Evaluate(CalcState& state, std::string_view text);
 
@@ -32,6 +42,16 @@ struct FunctionResult {
 
 // Applies the function of an operand such as ":sin30", ":sin:cos30" or "5!".
 FunctionResult ApplyFunction(CalcState& state, std::string_view operand);
+
+// Calculates state.inputText when it is a plain formula, optionally with a
+// whole-number coefficient (C6H12O6, (NH4)2SO4, 5H2O): sets the texts, the
+// precision and additiveOnly as the text pipeline would, and returns the
+// value. nullopt, with the state untouched, for any other line.
+std::optional<double> CalculatePlainFormula(CalcState& state);
+
+// The text pipeline of one calculation, without the reading of plain formulas:
+// normalisation, then statistics, a quadratic, or expansion and evaluation.
+void CalculateThroughText(CalcState& state);
 
 void SolveQuadratic(CalcState& state);
 void ComputeStatistics(CalcState& state);

@@ -13,6 +13,18 @@ namespace {
 
 constexpr std::string_view kOneLetterSymbols = "BCFHIKNOPSUVWY";
 
+// The text of a value token; a negative value in brackets, so that it stays one
+// operand: after -2, 1+ans^2 is 1+(-2)^2.
+void AppendValue(std::string& out, std::string_view value) {
+    if (!value.starts_with('-')) {
+        out += value;
+        return;
+    }
+    out += '(';
+    out += value;
+    out += ')';
+}
+
 // Pass A: joiners between the symbols and groups of a formula, "*" before
 // counts, the value tokens replaced, and functions kept whole.
 std::string JoinFormulaParts(const CalcState& state, std::string_view s, bool& upperSeen) {
@@ -69,10 +81,10 @@ std::string JoinFormulaParts(const CalcState& state, std::string_view s, bool& u
         }
         const std::string_view rest = s.substr(i);
         if (rest.starts_with(":ans")) {
-            out += state.prevResultText;
+            AppendValue(out, state.prevResultText);
             i += 3;
         } else if (rest.starts_with(":mem")) {
-            AppendPlainText(out, state.memory, state.decimalSeparator);
+            AppendValue(out, PlainText(state.memory, state.decimalSeparator));
             i += 3;
         } else if (rest.starts_with(":pi")) {
             out += "3";

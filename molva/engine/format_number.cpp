@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace molva {
@@ -30,9 +32,35 @@ std::string WithSeparator(std::string_view text, char decimalSeparator) {
     return out;
 }
 
+// "#0." + zeros from the whole number of the value's units of the last decimal.
+std::string FixedFromWhole(bool negative, double whole, int decimals, char decimalSeparator) {
+    std::array<char, 24> digits;
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                   static_cast<std::int64_t>(whole))
+                         .ptr;
+    const auto count = static_cast<std::size_t>(end - digits.data());
+    const auto places = static_cast<std::size_t>(decimals);
+    const std::size_t integerDigits = count > places ? count - places : 1;
+    std::string out;
+    out.reserve(integerDigits + places + 2);
+    if (negative)
+        out += '-';
+    if (count > places) {
+        out.append(digits.data(), integerDigits);
+    } else {
+        out += '0';
+    }
+    out += decimalSeparator;
+    out.append(places > count ? places - count : 0, '0');
+    out.append(digits.data() + (count > places ? integerDigits : 0), std::min(count, places));
+    return out;
+}
+
 // "#0." + zeros: at least one integer digit, the decimal separator always written.
 std::string FixedDecimals(double value, int decimals, char decimalSeparator) {
-    std::array<char, 400> buffer{};
+    if (const auto whole = RoundedScaled(std::fabs(value), decimals))
+        return FixedFromWhole(std::signbit(value), *whole, decimals, decimalSeparator);
+    std::array<char, 400> buffer;
     std::string out =
         WithSeparator(ToChars(buffer, value, std::chars_format::fixed, decimals), decimalSeparator);
     if (decimals == 0)
@@ -42,7 +70,7 @@ std::string FixedDecimals(double value, int decimals, char decimalSeparator) {
 
 // "0." + zeros + " E+00": 1.23 E+03, 1. E+03.
 std::string ScientificDecimals(double value, int decimals, char decimalSeparator) {
-    std::array<char, 400> buffer{};
+    std::array<char, 400> buffer;
     const std::string_view text = ToChars(buffer, value, std::chars_format::scientific, decimals);
     const std::size_t e = text.find('e');
     std::string out = WithSeparator(text.substr(0, e), decimalSeparator);
@@ -88,25 +116,33 @@ std::string_view ZerosFor(int count) {
 
 std::string FormatNumber(std::string_view value, FormatKind kind, std::string_view zeros,
                          bool grouping, const CalcState& state) {
-    const char separator = state.decimalSeparator;
-    const auto number = NumericValue(value, separator);
+    const bool general =
+        kind == FormatKind::Automatic || (kind == FormatKind::FormulaFixed && state.decimals >= 10);
+    if (general && IsPlainText(value, state.decimalSeparator))
+        return std::string(value);
+    const auto number = NumericValue(value, state.decimalSeparator);
     if (!number)
         return std::string(value);
+    return FormatValue(*number, kind, zeros, grouping, state);
+}
+
+std::string FormatValue(double number, FormatKind kind, std::string_view zeros, bool grouping,
+                        const CalcState& state) {
+    const char separator = state.decimalSeparator;
     const int decimals = static_cast<int>(zeros.size());
     switch (kind) {
     case FormatKind::FormulaFixed:
         if (state.decimals < 10)
-            return FixedDecimals(*number, decimals, separator);
+            return FixedDecimals(number, decimals, separator);
         break;
     case FormatKind::Scientific:
-        return ScientificDecimals(*number, decimals, separator);
+        return ScientificDecimals(number, decimals, separator);
     case FormatKind::Fixed:
-        return grouping ? Standard(*number, separator)
-                        : FixedDecimals(*number, decimals, separator);
+        return grouping ? Standard(number, separator) : FixedDecimals(number, decimals, separator);
     case FormatKind::Automatic:
         break;
     }
-    return PlainText(*number, separator);
+    return PlainText(number, separator);
 }
 
 } // namespace molva

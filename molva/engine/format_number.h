@@ -15,6 +15,10 @@ namespace molva {
 std::string FormatNumber(std::string_view value, FormatKind kind, std::string_view zeros,
                          bool grouping, const CalcState& state);
 
+// The same for a value that is already a number.
+std::string FormatValue(double number, FormatKind kind, std::string_view zeros, bool grouping,
+                        const CalcState& state);
+
 // The first `count` characters of "000000000000000".
 std::string_view ZerosFor(int count);
 

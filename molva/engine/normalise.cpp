@@ -5,6 +5,7 @@
 #include "text_chars.h"
 
 #include <array>
+#include <vector>
 
 namespace molva {
 
@@ -228,12 +229,56 @@ bool ContainsXSquared(std::string_view text) {
     return false;
 }
 
-// Step 3: formulas inside a larger expression get brackets, coefficients "*".
+constexpr std::string_view kOperators = "%/*^+-";
+
+// An "E" followed by a digit or "-" is an exponent, not a symbol.
+bool ExponentAt(std::string_view w, std::size_t k) {
+    return CharAt(w, k) == 'E' && (IsDigit(CharAt(w, k + 1)) || CharAt(w, k + 1) == '-');
+}
+
+// For every opening bracket (0-based), whether it holds one formula and nothing
+// else: it closes, holds no operator, and a formula begins right after it, as
+// in (NH4) and ((CH3)3C).
+std::vector<char> FormulaGroups(std::string_view w) {
+    struct Frame {
+        std::size_t open;
+        bool operatorInside;
+    };
+    std::vector<char> group(w.size(), 0);
+    std::vector<Frame> frames;
+    for (std::size_t k = 0; k < w.size(); ++k) {
+        const char c = w[k];
+        if (IsOpening(c)) {
+            frames.push_back({k, false});
+        } else if (IsOneOf(c, kOperators)) {
+            if (!frames.empty())
+                frames.back().operatorInside = true;
+        } else if (IsClosing(c) && !frames.empty()) {
+            const Frame frame = frames.back();
+            frames.pop_back();
+            if (!frames.empty())
+                frames.back().operatorInside = frames.back().operatorInside || frame.operatorInside;
+            const std::size_t first = frame.open + 1;
+            const bool formulaFirst = (IsUpper(w[first]) && !ExponentAt(w, first)) ||
+                                      (IsOpening(w[first]) && group[first]);
+            group[frame.open] = !frame.operatorInside && formulaFirst;
+        }
+    }
+    return group;
+}
+
+// Step 3: every formula inside a larger expression becomes one operand in
+// brackets (unless it is one bracket already), coefficients get "*". A formula
+// begins with an element symbol, or with a bracket that holds only a formula,
+// and runs to the next operator or to a closing bracket opened before it:
+// (NH4)2SO4*2 gives ((NH4)2SO4)*2, (NaCl*2)+1 gives ((NaCl)*2)+1.
 std::string BracketFormulas(std::string_view w) {
     const std::size_t m = w.size();
     auto at = [&](std::size_t k) { return k >= 1 && k <= m ? w[k - 1] : '\0'; };
-    auto exponentAt = [&](std::size_t k) {
-        return at(k) == 'E' && (IsDigit(at(k + 1)) || at(k + 1) == '-');
+    auto exponentAt = [&](std::size_t k) { return k >= 1 && ExponentAt(w, k - 1); };
+    const std::vector<char> groups = FormulaGroups(w);
+    auto formulaAt = [&](std::size_t k) {
+        return (IsUpper(at(k)) && !exponentAt(k)) || (IsOpening(at(k)) && groups[k - 1]);
     };
     std::string out;
     out.reserve(m + 16);
@@ -258,18 +303,28 @@ std::string BracketFormulas(std::string_view w) {
                 piece += '*';
             p = j;
         }
-        if (IsUpper(at(p + 1)) && !exponentAt(p + 1)) {
+        if (p < m && formulaAt(p + 1)) {
             std::size_t j = p;
-            while (j < m && !IsOneOf(at(j + 1), "%/*^+-"))
+            std::size_t depth = 0;
+            std::size_t firstClose = 0;
+            while (j < m && !IsOneOf(at(j + 1), kOperators)) {
+                const char k = at(j + 1);
+                if (IsClosing(k)) {
+                    if (depth == 0)
+                        break;
+                    if (--depth == 0 && firstClose == 0)
+                        firstClose = j + 1;
+                } else if (IsOpening(k)) {
+                    ++depth;
+                }
                 ++j;
-            const bool openingBracket = piece.size() == 1 && IsOneOf(piece[0], "({[");
-            if (openingBracket) {
-                piece.append(w.substr(p, j - p));
-            } else {
-                piece += '(';
-                piece.append(w.substr(p, j - p));
-                piece += ')';
             }
+            const bool oneBracket = IsOpening(at(p + 1)) && firstClose == j;
+            if (!oneBracket)
+                piece += '(';
+            piece.append(w.substr(p, j - p));
+            if (!oneBracket)
+                piece += ')';
             p = j;
         }
         out += piece;

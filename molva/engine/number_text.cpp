@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace molva {
 
@@ -39,9 +40,41 @@ struct CleanNumber {
     }
 };
 
-// Scans a numeric text; false when it is not numeric.
-bool Scan(std::string_view text, char decimalSeparator, CleanNumber& out) {
-    text = TrimBlanks(text);
+// Reads the exponent part of a number ("E", "e", after at most one space, an
+// optional sign and digits) from `pos`; the position after it, or `pos` when
+// no exponent follows.
+std::size_t ScanExponent(std::string_view text, std::size_t pos, CleanNumber& out, long& exponent) {
+    std::size_t k = pos;
+    if (k < text.size() && text[k] == ' ')
+        ++k;
+    if (k >= text.size() || (text[k] != 'E' && text[k] != 'e'))
+        return pos;
+    ++k;
+    const bool negative = k < text.size() && text[k] == '-';
+    const char sign = k < text.size() && (text[k] == '+' || text[k] == '-') ? text[k++] : '\0';
+    const std::size_t digitsStart = k;
+    long value = 0;
+    while (k < text.size() && IsDigit(text[k])) {
+        if (value < 100000000)
+            value = value * 10 + (text[k] - '0');
+        ++k;
+    }
+    if (k == digitsStart)
+        return pos;
+    out.push('e');
+    if (sign != '\0')
+        out.push(sign);
+    for (std::size_t d = digitsStart; d < k; ++d)
+        out.push(text[d]);
+    exponent = negative ? -value : value;
+    return k;
+}
+
+// Reads the longest number at the start of `text`: an optional sign, digits
+// (thousands separators allowed between digits of the integer part), the
+// decimal separator and digits, then an optional exponent. The count of
+// characters read; 0 when the text does not begin with a number.
+std::size_t ScanLeading(std::string_view text, char decimalSeparator, CleanNumber& out) {
     const char thousands = ThousandsSeparatorFor(decimalSeparator);
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -81,35 +114,35 @@ bool Scan(std::string_view text, char decimalSeparator, CleanNumber& out) {
         }
     }
     if (digits == 0)
-        return false;
+        return 0;
     long exponent = 0;
-    if (pos < text.size()) {
-        if (text[pos] == ' ')
-            ++pos;
-        if (pos >= text.size() || (text[pos] != 'E' && text[pos] != 'e'))
-            return false;
-        out.push('e');
-        ++pos;
-        bool negative = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negative = text[pos] == '-';
-            out.push(text[pos]);
-            ++pos;
-        }
-        const std::size_t exponentStart = pos;
-        while (pos < text.size() && IsDigit(text[pos])) {
-            if (exponent < 100000000)
-                exponent = exponent * 10 + (text[pos] - '0');
-            out.push(text[pos++]);
-        }
-        if (pos == exponentStart || pos != text.size())
-            return false;
-        if (negative)
-            exponent = -exponent;
-    }
+    pos = ScanExponent(text, pos, out, exponent);
     out.decimalExponent = exponent + (significantIntegerDigits > 0 ? significantIntegerDigits
                                                                    : -leadingFractionZeros);
-    return true;
+    return pos;
+}
+
+// Scans a numeric text, blanks around allowed; false when it is not numeric.
+bool Scan(std::string_view text, char decimalSeparator, CleanNumber& out) {
+    text = TrimBlanks(text);
+    const std::size_t length = ScanLeading(text, decimalSeparator, out);
+    return length > 0 && length == text.size();
+}
+
+// The value of a scanned number; infinite beyond the double range (with the
+// number's sign), 0 below it.
+double ValueOfClean(const CleanNumber& clean) {
+    double value = 0;
+    const std::string_view number = clean.text();
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        const bool negative = number.starts_with('-');
+        if (clean.decimalExponent > 0)
+            return negative ? -std::numeric_limits<double>::infinity()
+                            : std::numeric_limits<double>::infinity();
+        return 0.0;
+    }
+    return value;
 }
 
 std::string_view ToChars(std::array<char, 400>& buffer, double value, std::chars_format format,
@@ -292,14 +325,9 @@ std::optional<double> ParseNumber(std::string_view text, char decimalSeparator) 
     CleanNumber clean;
     if (!Scan(text, decimalSeparator, clean))
         return std::nullopt;
-    double value = 0;
-    const std::string_view number = clean.text();
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        if (clean.decimalExponent > 0)
-            throw CalcFailure{Overflow};
-        return 0.0;
-    }
+    const double value = ValueOfClean(clean);
+    if (std::isinf(value))
+        throw CalcFailure{Overflow};
     return value;
 }
 
@@ -318,6 +346,34 @@ double CheckedResult(double value) {
     return value;
 }
 
+bool IsPlainText(std::string_view text, char decimalSeparator) {
+    constexpr std::size_t kSignificant = 15;
+    constexpr std::size_t kZerosAfterSeparator = 3; // 0.0001 is the smallest
+    const std::size_t integerStart = text.starts_with('-') ? 1 : 0;
+    std::size_t pos = integerStart;
+    while (pos < text.size() && IsDigit(text[pos]))
+        ++pos;
+    const std::size_t integerDigits = pos - integerStart;
+    if (integerDigits == 0 || (integerDigits > 1 && text[integerStart] == '0'))
+        return false;
+    const bool zeroInteger = text[integerStart] == '0';
+    if (pos == text.size())
+        return zeroInteger ? integerStart == 0 : integerDigits <= kSignificant;
+    if (text[pos] != decimalSeparator)
+        return false;
+    const std::string_view fraction = text.substr(pos + 1);
+    if (fraction.empty() || fraction.back() == '0')
+        return false;
+    for (const char c : fraction) {
+        if (!IsDigit(c))
+            return false;
+    }
+    if (!zeroInteger)
+        return integerDigits + fraction.size() <= kSignificant;
+    const std::size_t zeros = fraction.find_first_not_of('0');
+    return zeros <= kZerosAfterSeparator && fraction.size() - zeros <= kSignificant;
+}
+
 void AppendPlainText(std::string& out, double value, char decimalSeparator) {
     if (value == 0) {
         out += '0';
@@ -328,7 +384,7 @@ void AppendPlainText(std::string& out, double value, char decimalSeparator) {
         AppendGeneral(out, shortest, decimalSeparator);
         return;
     }
-    std::array<char, 400> buffer{};
+    std::array<char, 400> buffer;
     const std::string_view text = ToChars(buffer, value, std::chars_format::general, 15);
     for (const char c : text)
         out += c == 'e' ? 'E' : c == '.' ? decimalSeparator : c;
@@ -338,6 +394,69 @@ std::string PlainText(double value, char decimalSeparator) {
     std::string text;
     AppendPlainText(text, value, decimalSeparator);
     return text;
+}
+
+namespace {
+
+// The power of ten of the first digit, for magnitudes from 1e-7 below 1e15; one
+// off near a power of ten below 1, which the caller's range check notices.
+int DecimalExponent(double magnitude) {
+    int exponent = 0;
+    if (magnitude >= 1) {
+        while (exponent < 14 && magnitude >= kPowersOfTen[static_cast<std::size_t>(exponent + 1)])
+            ++exponent;
+        return exponent;
+    }
+    do {
+        --exponent;
+    } while (exponent > -7 && magnitude < 1 / kPowersOfTen[static_cast<std::size_t>(-exponent)]);
+    return exponent;
+}
+
+// The text of a value with `digits` significant digits, read back.
+double RoundThroughText(double value, int digits) {
+    const std::string text = digits == 15 ? PlainText(value, '.') : EvaluatorForm(value, '.');
+    try {
+        return *ParseNumber(text, '.');
+    } catch (const CalcFailure&) {
+        return std::copysign(std::numeric_limits<double>::infinity(), value);
+    }
+}
+
+} // namespace
+
+std::optional<double> RoundedScaled(double magnitude, int decimals) {
+    constexpr double kLimit = 1125899906842624.0; // 2^50
+    if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size()))
+        return std::nullopt;
+    const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    if (!(scaled < kLimit))
+        return std::nullopt;
+    // One rounding of the product: an error of at most half an ulp of it.
+    const double error = scaled * 0x1p-52;
+    const double whole = std::nearbyint(scaled);
+    if (std::fabs(std::fabs(scaled - whole) - 0.5) <= error)
+        return std::nullopt;
+    return whole;
+}
+
+double RoundToSignificant(double value, int digits) {
+    if (value == 0)
+        return 0;
+    const double magnitude = std::fabs(value);
+    constexpr double kSmallest = 1e-7;
+    constexpr double kBeyond = 1e15;
+    if (!(magnitude >= kSmallest && magnitude < kBeyond))
+        return RoundThroughText(value, digits);
+    const int decimals = digits - 1 - DecimalExponent(magnitude);
+    const auto whole = RoundedScaled(magnitude, decimals);
+    // Near a power of ten the first digit may sit one place off.
+    const double low = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
+    const double high = kPowersOfTen[static_cast<std::size_t>(digits)];
+    if (!whole || *whole < low + 1 || *whole > high - 1)
+        return RoundThroughText(value, digits);
+    const double rounded = *whole / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return value < 0 ? -rounded : rounded;
 }
 
 std::string EvaluatorForm(double value, char decimalSeparator) {
@@ -354,7 +473,7 @@ std::string EvaluatorForm(double value, char decimalSeparator) {
         AppendExponent(out, shortest.exponent, 3);
         return out;
     }
-    std::array<char, 400> buffer{};
+    std::array<char, 400> buffer;
     const std::string_view text = ToChars(buffer, value, std::chars_format::scientific, 12);
     const std::size_t e = text.find('e');
     std::string out(text.substr(0, e));
@@ -373,30 +492,11 @@ std::string EvaluatorForm(double value, char decimalSeparator) {
     return out;
 }
 
-double LeadingValue(std::string_view text) {
+double LeadingValue(std::string_view text, char decimalSeparator) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        ++pos;
-    const std::size_t digitsStart = pos;
-    while (pos < text.size() && IsDigit(text[pos]))
-        ++pos;
-    std::size_t digits = pos - digitsStart;
-    if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionStart = ++pos;
-        while (pos < text.size() && IsDigit(text[pos]))
-            ++pos;
-        digits += pos - fractionStart;
-    }
-    if (digits == 0)
-        return 0;
-    double value = 0;
-    std::string_view number = text.substr(0, pos);
-    if (number.front() == '+')
-        number.remove_prefix(1);
-    std::from_chars(number.data(), number.data() + number.size(), value);
-    return value;
+    CleanNumber clean;
+    return ScanLeading(text, decimalSeparator, clean) > 0 ? ValueOfClean(clean) : 0;
 }
 
 } // namespace molva

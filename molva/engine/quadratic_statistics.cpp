@@ -88,7 +88,7 @@ void SolveQuadraticOrThrow(CalcState& state) {
     const double b = CoefficientValue(bText, separator);
     const double c = CoefficientValue(cText, separator);
     state.normalText = Equation(a, b, c, separator);
-    const double d = CheckedResult((b * b) - ((a * 4) * c));
+    const double d = CheckedResult(CheckedResult(b * b) - CheckedResult(CheckedResult(a * 4) * c));
     if (d > 0) {
         const double root = std::sqrt(d);
         state.resultLines[0] = PlainText(Quotient(-b + root, 2 * a), separator);
@@ -123,8 +123,7 @@ void NextValue(CalcState& state) {
     state.statValues.emplace_back();
 }
 
-// Reads the data afresh; false when an operator other than "+" ended the run.
-bool ReadData(CalcState& state) {
+bool ReadValues(CalcState& state) {
     const std::string& text = state.normalText;
     state.statCount = 1;
     state.statValues.assign(1, 0.0);
@@ -151,6 +150,18 @@ bool ReadData(CalcState& state) {
     }
     StoreValue(state, value);
     return true;
+}
+
+// Reads the data afresh; false when an operator other than "+" ended the run.
+// A value that cannot be read empties the data; a failure after a successful
+// read keeps them.
+bool ReadData(CalcState& state) {
+    try {
+        return ReadValues(state);
+    } catch (const CalcFailure&) {
+        ClearData(state);
+        throw;
+    }
 }
 
 void ComputeStatisticsOrThrow(CalcState& state) {
@@ -226,7 +237,6 @@ void ComputeStatistics(CalcState& state) {
     try {
         ComputeStatisticsOrThrow(state);
     } catch (const CalcFailure& failure) {
-        ClearData(state);
         EndWithoutResults(state, failure.description);
     }
 }

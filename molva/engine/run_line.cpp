@@ -81,7 +81,8 @@ LineOutcome RunCommand(CalcState& state, std::string_view line) {
             const std::size_t at = lowered.find(word);
             if (at != std::string::npos && !outcome.newFormat) {
                 outcome.newFormat = kind;
-                outcome.newDecimals = LeadingValue(std::string_view(line).substr(at + 3));
+                outcome.newDecimals =
+                    LeadingValue(std::string_view(line).substr(at + 3), state.decimalSeparator);
             }
         }
     }
@@ -109,6 +110,20 @@ std::string RootsLine(const CalcState& state, FormatKind kind, std::string_view 
     return "x1 = " + shown(0) + "; x2 = " + shown(1);
 }
 
+// The result of an evaluation as the calculation shows it: a pure formula sum
+// with the decimals of its least precise element, any other number as a
+// general number, a message as it is.
+std::string ResultText(const CalcState& state, const Evaluation& evaluation) {
+    if (!evaluation.value)
+        return evaluation.message;
+    const double shown = RoundToSignificant(*evaluation.value, 13);
+    if (!std::isfinite(shown))
+        return EvaluatorForm(*evaluation.value, state.decimalSeparator);
+    return state.additiveOnly ? FormatValue(shown, FormatKind::FormulaFixed,
+                                            ZerosFor(state.decimals), false, state)
+                              : FormatValue(shown, FormatKind::Automatic, {}, false, state);
+}
+
 void RemoveSeparators(std::string& text) {
     std::erase(text, ':');
 }
@@ -121,6 +136,13 @@ void RunCalculation(CalcState& state) {
         state.prevExpandedText = state.expandedText;
         state.prevResultText = state.resultText;
     }
+    if (const auto value = CalculatePlainFormula(state))
+        state.resultText = ResultText(state, Evaluation{value, {}});
+    else
+        CalculateThroughText(state);
+}
+
+void CalculateThroughText(CalcState& state) {
     try {
         state.normalText = NormaliseInput(state, state.inputText);
         if (state.mode == CalcMode::Statistics) {
@@ -129,11 +151,7 @@ void RunCalculation(CalcState& state) {
             SolveQuadratic(state);
         } else {
             state.expandedText = ExpandFormulas(state, state.normalText);
-            const std::string result = Evaluate(state, state.expandedText);
-            state.resultText = state.additiveOnly
-                                   ? FormatNumber(result, FormatKind::FormulaFixed,
-                                                  ZerosFor(state.decimals), false, state)
-                                   : FormatNumber(result, FormatKind::Automatic, {}, false, state);
+            state.resultText = ResultText(state, EvaluateValue(state, state.expandedText));
         }
     } catch (const CalcFailure& failure) {
         state.resultText = failure.description;
@@ -149,7 +167,8 @@ LineOutcome RunLine(CalcState& state, std::string_view line, FormatKind formatKi
         return RunCommand(state, line);
     }
     LineOutcome outcome;
-    if (FilteredLength(line) > kMaxTextLength) {
+    // The filter keeps at most one character of each typed byte.
+    if (line.size() > kMaxTextLength && FilteredLength(line) > kMaxTextLength) {
         outcome.resultLine = Overflow;
         outcome.tooLong = true;
         return outcome;

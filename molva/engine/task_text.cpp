@@ -80,18 +80,19 @@ std::string DecodeTaskText(std::string_view bytes) {
     return out;
 }
 
+std::string_view TakeLine(std::string_view& text) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
+    while (!text.empty())
+        lines.push_back(TakeLine(text));
     return lines;
 }
 
@@ -104,25 +105,34 @@ std::optional<std::string_view> TaskInput(std::string_view line, TaskLines kind)
     return line.substr(0, equals);
 }
 
-std::string ListLine(std::string_view historyText, std::string_view resultLine) {
-    std::string line(historyText);
+void AppendListLine(std::string& out, std::string_view historyText, std::string_view resultLine) {
+    out += historyText;
     if (!resultLine.empty()) {
-        line += " = ";
-        line += resultLine;
+        out += " = ";
+        out += resultLine;
     }
+}
+
+std::string ListLine(std::string_view historyText, std::string_view resultLine) {
+    std::string line;
+    AppendListLine(line, historyText, resultLine);
     return line;
 }
 
 std::string RunBatch(std::string_view bytes, char decimalSeparator) {
-    const std::string text = DecodeTaskText(bytes);
+    std::string decoded;
+    if (!IsValidUtf8(bytes))
+        decoded = DecodeTaskText(bytes);
+    std::string_view text = decoded.empty() ? bytes : std::string_view(decoded);
     CalcSession session(decimalSeparator);
     std::string output;
-    for (const std::string_view line : SplitLines(text)) {
-        const auto input = TaskInput(line, TaskLines::Whole);
+    output.reserve(text.size() * 4);
+    while (!text.empty()) {
+        const auto input = TaskInput(TakeLine(text), TaskLines::Whole);
         if (!input)
             continue;
         const Entry entry = session.Enter(*input);
-        output += ListLine(entry.historyText, entry.resultLine);
+        AppendListLine(output, entry.historyText, entry.resultLine);
         output += '\n';
     }
     return output;

@@ -12,8 +12,11 @@ namespace molva {
 // UTF-8, otherwise read as Windows-1252.
 std::string DecodeTaskText(std::string_view bytes);
 
-// The lines of a text; lines end with CR LF or LF, and a last line without an
-// end is read.
+// Takes the first line off a text; lines end with CR LF or LF, and a last line
+// without an end is read.
+std::string_view TakeLine(std::string_view& text);
+
+// The lines of a text, as TakeLine reads them.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
 // How the lines of a task file become inputs: every non-empty line whole
@@ -27,6 +30,7 @@ std::optional<std::string_view> TaskInput(std::string_view line, TaskLines kind)
 
 // One list line: the history text, then " = " and the result line when there is one.
 std::string ListLine(std::string_view historyText, std::string_view resultLine);
+void AppendListLine(std::string& out, std::string_view historyText, std::string_view resultLine);
 
 // Runs every non-empty line of a task text from the calculator's start state and
 // returns one list line per run line, each ended by "\n".

@@ -21,6 +21,13 @@ inline char ToLower(char c) {
     return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+inline bool IsOpening(char c) {
+    return c == '(' || c == '[' || c == '{';
+}
+inline bool IsClosing(char c) {
+    return c == ')' || c == ']' || c == '}';
+}
+
 // True when c is one of `set`; the end-of-text marker '\0' is in no set.
 inline bool IsOneOf(char c, std::string_view set) {
     if (c == '\0')

@@ -1,6 +1,7 @@
 // The pipeline's steps one at a time, where the rules speak at that level.
 #include "engine/engine.h"
 #include "engine/session.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -13,10 +14,6 @@ struct TextCase {
     const char* in;
     const char* out;
 };
-
-std::string RowName(const ::testing::TestParamInfo<TextCase>& row) {
-    return row.param.name;
-}
 
 class NormaliseInputTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -47,8 +44,43 @@ INSTANTIATE_TEST_SUITE_P(
                                "1\xE2\x82\xAC+\x01"
                                "2",
                                "1+2"},
-                      TextCase{"exponent_plus", "1e+5", "1E5"}),
-    RowName);
+                      TextCase{"exponent_plus", "1e+5", "1E5"},
+                      TextCase{"formula_first_in_brackets", "(NH4)2SO4*2", "((NH4)2SO4)*2"},
+                      TextCase{"coefficient_before_bracket_formula", "2(NH4)2SO4", "2*((NH4)2SO4)"},
+                      TextCase{"bracket_formula_divided", "(CH3)2CO/2", "((CH3)2CO)/2"},
+                      TextCase{"nested_bracket_formula", "((CH3)3C)2O*2", "(((CH3)3C)2O)*2"},
+                      TextCase{"formula_inside_a_bracket", "(NaCl*2)+1", "((NaCl)*2)+1"},
+                      TextCase{"formula_ends_at_its_bracket", "(2+NaCl)*2", "(2+(NaCl))*2"},
+                      TextCase{"count_after_bracket_is_outside", "(2*H2O)2", "(2*(H2O))2"},
+                      TextCase{"bracket_formula_alone", "(NH4)2SO4", "(NH4)2SO4"},
+                      TextCase{"group_alone", "(OH)2", "(OH)2"},
+                      TextCase{"formula_in_its_own_bracket", "1+(NaCl)", "1+(NaCl)"},
+                      TextCase{"square_bracket_formula", "2[Fe(CN)6]", "2*[Fe(CN)6]"},
+                      TextCase{"exponent_is_no_formula", "1e5*2+H", "1E5*2+(H)"}),
+    testing::RowName());
+
+// The canonical text of a canonical text is itself: no new brackets.
+class NormaliseTwiceTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(NormaliseTwiceTest, AddsNothingTheSecondTime) {
+    CalcState state;
+    state.prevResultText = "3";
+    std::string text = GetParam().in;
+    const std::string once = NormaliseInput(state, text);
+    EXPECT_EQ(once, GetParam().out);
+    std::string again = once;
+    EXPECT_EQ(NormaliseInput(state, again), once);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NormaliseTwiceTest,
+    ::testing::Values(TextCase{"coefficient_and_sum", "2H2O+NaCl", "2*(H2O)+(NaCl)"},
+                      TextCase{"bracket_formula", "(NH4)2SO4*2", "((NH4)2SO4)*2"},
+                      TextCase{"nested_groups", "3((CH3)3C)2O", "3*(((CH3)3C)2O)"},
+                      TextCase{"formula_in_brackets", "((NaCl*2)+KCl)/2", "(((NaCl)*2)+(KCl))/2"},
+                      TextCase{"square_and_curly", "{NH4}2[PtCl6]*2", "({NH4}2[PtCl6])*2"},
+                      TextCase{"formula_and_function", "sqrt(H2O*2)+1", ":sqrt((H2O)*2)+1"}),
+    testing::RowName());
 
 TEST(NormaliseInputTest, GroupingKeepsTypedMarks) {
     CalcState state;
@@ -100,7 +132,19 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"square_brackets", "[2+{3}]", "(2+(3))"},
         TextCase{"values_are_not_counts", "H+:mem+:ans", "1.00794+3+12"},
         TextCase{"pi", ":pi", "3.14159265358979"}, TextCase{"function_kept", ":sin30", ":sin30"}),
-    RowName);
+    testing::RowName());
+
+// A negative previous result or memory stands in brackets, so that it stays
+// one operand of a power.
+TEST(ExpandFormulasTest, NegativeValuesStayOneOperand) {
+    CalcState state;
+    state.prevResultText = "-2";
+    state.memory = -0.5;
+    std::string normal = "1+:ans^2+:mem";
+    EXPECT_EQ(ExpandFormulas(state, normal), "1+(-2)^2+(-0.5)");
+    EXPECT_EQ(normal, "1+:ans^2+:mem");
+    EXPECT_EQ(Evaluate(state, ExpandFormulas(state, normal)), "4.500000000000e000");
+}
 
 TEST(ExpandFormulasTest, TracksPrecisionAndUnknownSymbols) {
     CalcState state;
@@ -130,18 +174,41 @@ TEST_P(EvaluateTest, ComputesTheExpandedText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EvaluateTest,
-    ::testing::Values(TextCase{"empty", "", ""}, TextCase{"not_a_number", "???+5", "Type mismatch"},
-                      TextCase{"exponent_plus", "1E+5+1", "1.000010000000e005"},
-                      TextCase{"big_sum", "1000000000000000+1", "1.000000000000e015"},
-                      TextCase{"weights", "1.00794*2+15.9994", "1.801528000000e001"},
-                      TextCase{"noise_rounded", "0.1+0.2", "3.000000000000e-001"},
-                      TextCase{"lone_function", ":sqr16", "4.000000000000e000"},
-                      TextCase{"nested_functions", ":sqr:sqr16", "2.000000000000e000"},
-                      TextCase{"function_then_power", ":sqr4^2", "4.000000000000e000"},
-                      TextCase{"percent", "200%5", "1.000000000000e001"},
-                      TextCase{"double_operator", "2**3", "Syntax error!"},
-                      TextCase{"empty_brackets_inside", "2*()", "Syntax error!"}),
-    RowName);
+    ::testing::Values(
+        TextCase{"empty", "", ""}, TextCase{"not_a_number", "???+5", "Type mismatch"},
+        TextCase{"exponent_plus", "1E+5+1", "1.000010000000e005"},
+        TextCase{"big_sum", "1000000000000000+1", "1.000000000000e015"},
+        TextCase{"weights", "1.00794*2+15.9994", "1.801528000000e001"},
+        TextCase{"noise_rounded", "0.1+0.2", "3.000000000000e-001"},
+        TextCase{"lone_function", ":sqr16", "4.000000000000e000"},
+        TextCase{"nested_functions", ":sqr:sqr16", "2.000000000000e000"},
+        TextCase{"function_then_power", ":sqr4^2", "4.000000000000e000"},
+        TextCase{"percent", "200%5", "1.000000000000e001"},
+        TextCase{"double_operator", "2**3", "Syntax error!"},
+        TextCase{"empty_brackets_inside", "2*()", "Syntax error!"},
+        TextCase{"negative_bracket_squared", "1+(1+-3)^2", "5.000000000000e000"},
+        TextCase{"negative_bracket_cubed", "1+(-2)^3", "-7.000000000000e000"},
+        TextCase{"subtracted_power", "1+-2^2", "-3.000000000000e000"},
+        TextCase{"subtracted_power_chain", "5+-2^2^2", "-1.100000000000e001"},
+        TextCase{"power_of_negative_power", "1+(0+-2)^3^2", "6.500000000000e001"},
+        TextCase{"negative_bracket_factorial", "1+(0+-2)!", "Error - negative number!"},
+        TextCase{"subtracted_factorial", "5+-3!", "-1.000000000000e000"},
+        TextCase{"negative_function_value_squared", "1+(:int-2.5)^2", "1.000000000000e001"},
+        TextCase{"bracket_joins_function", ":sqr(2*8)", "4.000000000000e000"},
+        TextCase{"bracket_joins_factorial", "(1+2)!", "6.000000000000e000"},
+        TextCase{"negative_bracket_joins_function", ":abs(0+-3)*2", "6.000000000000e000"},
+        TextCase{"exponent_sign_after_bracket", "(2E)+3", "2.000000000000e003"},
+        TextCase{"double_minus_is_no_number", "5+--3", "Type mismatch"},
+        TextCase{"functions_before_conversion", "?^:log-1", "Log of a negative number!"},
+        TextCase{"empty_operand_before_conversion", "???^", "Syntax error!"},
+        TextCase{"factorial_before_overflow", "(1E400+-171!+0.54)", "Result is too large!"},
+        TextCase{"whole_exponent_of_function", "(-2)^:sqrt(4.0)", "4.000000000000e000"},
+        TextCase{"fractional_exponent_of_function", "(-8)^:sqrt2", "Root of a negative number!"},
+        TextCase{"small_fraction_exponent", "(-8)^1E-1", "Root of a negative number!"},
+        TextCase{"unmatched_close_then_open", "1)+(2", "Missing right bracket ')' !"},
+        TextCase{"error_inside_before_missing_bracket", "(1/0))", "Cannot divide by zero!"},
+        TextCase{"unmatched_open_stops_first", "(1/0", "Missing right bracket ')' !"}),
+    testing::RowName());
 
 TEST(ApplyFunctionTest, NestsAndConvertsAngles) {
     CalcState state;
@@ -186,6 +253,8 @@ TEST(RunLineTest, CommandLinesReportFormatAndAngle) {
     auto grad = RunLine(state, "#grad", FormatKind::Automatic, "");
     EXPECT_EQ(grad.newAngle, AngleUnit::Grads);
     EXPECT_FALSE(grad.newFormat);
+    EXPECT_EQ(RunLine(state, "#fix1e1", FormatKind::Automatic, "").newDecimals, 10);
+    EXPECT_EQ(RunLine(state, "#sci 3.5", FormatKind::Automatic, "").newDecimals, 3.5);
 }
 
 TEST(RunLineTest, SeparatorsCanBeHidden) {

@@ -1,12 +1,14 @@
-// Every line of lines.tsv through the calculator's Enter: typed line, expected
-// history text, expected result line. A blank line starts a fresh calculator;
-// "@decimal ," switches the decimal separator of the next calculator.
+// The lines of lines.tsv through the calculator's Enter: typed line, expected
+// history text, expected result line. A blank line starts a fresh calculator,
+// so each block between blank lines is one test, named after its first comment;
+// "@decimal ," gives the block's calculator the comma as decimal separator.
 #include "engine/session.h"
 #include "engine/task_text.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 
 namespace molva {
 namespace {
@@ -15,6 +17,16 @@ struct Row {
     int lineNumber;
     std::string typed, history, result;
 };
+
+struct Block {
+    std::string name;
+    char decimalSeparator = '.';
+    std::vector<Row> rows;
+};
+
+void PrintTo(const Block& block, std::ostream* out) {
+    *out << block.name;
+}
 
 std::string ReadLinesFile() {
     std::ifstream in(MOLVA_LINES_FILE, std::ios::binary);
@@ -32,35 +44,80 @@ std::vector<std::string> SplitTabs(std::string_view line) {
     }
 }
 
-TEST(LinesTest, EveryRowGivesItsHistoryAndResult) {
-    const std::string text = ReadLinesFile();
-    ASSERT_FALSE(text.empty()) << MOLVA_LINES_FILE;
-    auto session = std::make_unique<CalcSession>('.');
-    char nextSeparator = '.';
-    int rows = 0;
+// A test name from a comment: its letters and digits, words joined by "_".
+std::string NameFrom(std::string_view comment) {
+    std::string name;
+    for (const char c : comment) {
+        const bool word = std::isalnum(static_cast<unsigned char>(c)) != 0;
+        if (word)
+            name += c;
+        else if (!name.empty() && name.back() != '_')
+            name += '_';
+    }
+    while (!name.empty() && name.back() == '_')
+        name.pop_back();
+    return name;
+}
+
+std::vector<Block> ReadBlocks() {
+    std::vector<Block> blocks(1);
     int lineNumber = 0;
+    const std::string text = ReadLinesFile();
     for (const std::string_view line : SplitLines(text)) {
         ++lineNumber;
+        Block& block = blocks.back();
         if (line.empty()) {
-            session = std::make_unique<CalcSession>(nextSeparator);
-            nextSeparator = '.';
+            if (block.rows.empty())
+                block = Block();
+            else
+                blocks.emplace_back();
             continue;
         }
-        if (line.starts_with("//"))
-            continue;
-        if (line.starts_with("@decimal ")) {
-            nextSeparator = line.back();
-            session = std::make_unique<CalcSession>(nextSeparator);
-            continue;
+        if (line.starts_with("//")) {
+            if (block.name.empty() && block.rows.empty())
+                block.name = NameFrom(line.substr(2));
+        } else if (line.starts_with("@decimal ")) {
+            block.decimalSeparator = line.back();
+        } else {
+            auto fields = SplitTabs(line);
+            fields.resize(3);
+            block.rows.push_back({lineNumber, fields[0], fields[1], fields[2]});
         }
-        const auto fields = SplitTabs(line);
-        ASSERT_EQ(fields.size(), 3u) << "lines.tsv:" << lineNumber << ": " << line;
-        const Entry entry = session->Enter(fields[0]);
-        EXPECT_EQ(entry.historyText, fields[1]) << "lines.tsv:" << lineNumber << ": " << fields[0];
-        EXPECT_EQ(entry.resultLine, fields[2]) << "lines.tsv:" << lineNumber << ": " << fields[0];
-        ++rows;
     }
-    EXPECT_GT(rows, 100);
+    if (blocks.back().rows.empty())
+        blocks.pop_back();
+    std::set<std::string> names;
+    for (Block& block : blocks) {
+        if (block.name.empty())
+            block.name = "line_" + std::to_string(block.rows.front().lineNumber);
+        if (!names.insert(block.name).second)
+            block.name += "_line_" + std::to_string(block.rows.front().lineNumber);
+    }
+    return blocks;
+}
+
+class LinesTest : public ::testing::TestWithParam<Block> {};
+
+TEST_P(LinesTest, EveryRowGivesItsHistoryAndResult) {
+    const Block& block = GetParam();
+    CalcSession session(block.decimalSeparator);
+    for (const Row& row : block.rows) {
+        const Entry entry = session.Enter(row.typed);
+        EXPECT_EQ(entry.historyText, row.history)
+            << "lines.tsv:" << row.lineNumber << ": " << row.typed;
+        EXPECT_EQ(entry.resultLine, row.result)
+            << "lines.tsv:" << row.lineNumber << ": " << row.typed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(File, LinesTest, ::testing::ValuesIn(ReadBlocks()),
+                         [](const auto& row) { return row.param.name; });
+
+TEST(LinesFileTest, HoldsEnoughRows) {
+    std::size_t rows = 0;
+    for (const Block& block : ReadBlocks())
+        rows += block.rows.size();
+    EXPECT_GT(rows, 200u);
 }
 
 } // namespace
