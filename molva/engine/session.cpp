@@ -269,6 +269,10 @@ Entry CalcSession::EnterCalculation(std::string_view line) {
         entry.historyText = state_.normalText;
         entry.resultLine = results[0];
     }
+    if (mode <= 0 && MultipliesFormulas(state_.normalText))
+        display_.hint = kHydrateHint;
+    else
+        display_.hint.clear();
     SetInputLabel(1, state_.prevNormalText, state_.prevExpandedText);
     SetInputLabel(0, state_.normalText, state_.expandedText);
     if (outcome.symbolErrorShown) {

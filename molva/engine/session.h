@@ -19,6 +19,7 @@ struct DisplayTexts {
     std::array<std::string, 4> markers;   // the short labels at the left of the four rows
     std::array<std::string, 2> inputs;    // current and previous canonical input
     std::array<std::string, 2> inputTips; // their expanded texts, as tool tips
+    std::string hint;                     // a line under the result: what may have been meant
 };
 
 // The figures of the statistics data the window writes at the caret.
