@@ -262,8 +262,8 @@ std::vector<Percentage> ReadPercentages(std::string_view text, AtomicWeights wei
                 return {};
             }
         }
-        if (*percent <= 0) {
-            message = "The percentage of " + symbol + " must be above 0";
+        if (*percent <= 0 || *percent > 100) {
+            message = "The percentage of " + symbol + " must be above 0 and at most 100";
             return {};
         }
         read.push_back({symbol, *percent, element->weight});

@@ -1,4 +1,5 @@
 // Input normalisation: the typed line becomes the canonical expression text.
+#include "elements.h"
 #include "engine.h"
 #include "messages.h"
 #include "number_text.h"
@@ -279,6 +280,13 @@ void ApplyFlagRules(const std::string& piece, std::size_t start, char next, Calc
     }
 }
 
+// True when a capital letter and a small letter make a symbol of a table.
+bool EndsSymbol(char capital, char small, AtomicWeights weights) {
+    const char symbol[] = {capital, small};
+    std::int16_t precision = 0;
+    return IsUpper(capital) && FindElement(std::string_view(symbol, 2), precision, weights);
+}
+
 // Step 2: token rewriting.
 std::string RewriteTokens(CalcState& state, std::string_view text, Flags& flags) {
     const std::size_t n = text.size();
@@ -294,7 +302,9 @@ std::string RewriteTokens(CalcState& state, std::string_view text, Flags& flags)
         if (IsDigit(c)) {
             piece = c;
         } else if (IsOneOf(c, "vxw")) {
-            piece = ToUpper(c);
+            // Raised, unless it is the second letter of a symbol of the table
+            // in use (Lv in the IUPAC 2021 table).
+            piece = EndsSymbol(last, c, state.weights) ? c : ToUpper(c);
         } else if (c == 'z') {
             piece = next == 'n' ? "Zn" : "Z";
             i += next == 'n' ? 1 : 0;
