@@ -137,6 +137,16 @@ std::string CanonicalFormula(CalcState& state, std::string_view formula, std::st
     }
 }
 
+// A calculation state with its start values. Each one is a copy: constructing
+// a state seeds its random generator, which costs more than a whole composition.
+CalcState StartState(AtomicWeights weights, char decimalSeparator) {
+    static const CalcState start;
+    CalcState state = start;
+    state.weights = weights;
+    state.decimalSeparator = decimalSeparator;
+    return state;
+}
+
 std::string AtomsText(double atoms, char decimalSeparator) {
     return PlainText(RoundToSignificant(atoms, 12), decimalSeparator);
 }
@@ -152,9 +162,7 @@ Composition ComputeComposition(std::string_view formula, AtomicWeights weights,
                               "5H2O";
         return composition;
     }
-    CalcState state;
-    state.weights = weights;
-    state.decimalSeparator = decimalSeparator;
+    CalcState state = StartState(weights, decimalSeparator);
     const std::string normal = CanonicalFormula(state, formula, composition.message);
     if (composition.failed())
         return composition;
@@ -184,8 +192,7 @@ Composition ComputeComposition(std::string_view formula, AtomicWeights weights,
 }
 
 CompositionCells CompositionTable(const Composition& composition, char decimalSeparator) {
-    CalcState state;
-    state.decimalSeparator = decimalSeparator;
+    const CalcState state = StartState(AtomicWeights::Classic, decimalSeparator);
     auto fixed = [&](double value, int decimals) {
         return FormatValue(value, FormatKind::Fixed, ZerosFor(decimals), false, state);
     };
