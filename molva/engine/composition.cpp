@@ -176,6 +176,11 @@ Composition ComputeComposition(std::string_view formula, AtomicWeights weights,
         auto row = std::find_if(composition.rows.begin(), composition.rows.end(),
                                 [&](const CompositionRow& r) { return r.symbol == count.symbol; });
         const Element* element = FindElement(count.symbol, state.decimals, weights);
+        if (!element) { // an exponent "E" that a case repair left in the formula
+            composition = Composition();
+            composition.message = std::string(count.symbol) + " isn't element symbol!";
+            return composition;
+        }
         if (row == composition.rows.end())
             row = composition.rows.insert(composition.rows.end(),
                                           {element->symbol, ElementName(element->symbol)});

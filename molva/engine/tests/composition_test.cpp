@@ -113,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"product_of_formulas", "CuSO4*5H2O", "CuSO4*5H2O is not a chemical formula"},
         FailureCase{"quadratic", "x^2+1", "x^2+1 is not a chemical formula"},
         FailureCase{"statistics", "sum(1+2)", "sum(1+2) is not a chemical formula"},
-        FailureCase{"open_bracket", "Ca(OH", "Ca(OH is not a chemical formula"}),
+        FailureCase{"open_bracket", "Ca(OH", "Ca(OH is not a chemical formula"},
+        FailureCase{"exponent_left_by_a_case_repair", "HaGe", "E isn't element symbol!"}),
     molva::testing::RowName());
 
 TEST(CompositionTotalsTest, ThirtyElementFormulaAddsUpToItsWeight) {
