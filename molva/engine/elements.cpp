@@ -377,20 +377,7 @@ constexpr std::array<std::string_view, 118> kNames{{
 }};
 // clang-format on
 
-// A symbol's slot in an index: its capital letter, and its small letter or
-// none; -1 for a text that cannot be a symbol.
-constexpr int SymbolSlot(std::string_view symbol) {
-    if (symbol.empty() || symbol.size() > 2 || symbol[0] < 'A' || symbol[0] > 'Z')
-        return -1;
-    const int first = symbol[0] - 'A';
-    if (symbol.size() == 1)
-        return first * 27;
-    if (symbol[1] < 'a' || symbol[1] > 'z')
-        return -1;
-    return first * 27 + 1 + (symbol[1] - 'a');
-}
-
-using SymbolIndex = std::array<std::uint8_t, 26 * 27>;
+using SymbolIndex = std::array<std::uint8_t, kSymbolSlots>;
 
 // For each slot, the table position of its element plus one; 0 for none.
 template <std::size_t N> constexpr SymbolIndex IndexOf(const std::array<Element, N>& table) {
@@ -403,12 +390,6 @@ template <std::size_t N> constexpr SymbolIndex IndexOf(const std::array<Element,
 
 constexpr SymbolIndex kClassicIndex = IndexOf(kElements);
 constexpr SymbolIndex kIupacIndex = IndexOf(kIupac2021);
-
-// The table position plus one of a symbol; 0 for none.
-std::uint8_t PositionOf(std::string_view symbol, const SymbolIndex& index) {
-    const int slot = SymbolSlot(symbol);
-    return slot < 0 ? 0 : index[static_cast<std::size_t>(slot)];
-}
 
 } // namespace
 
@@ -430,22 +411,20 @@ std::span<const Element> ElementTable(AtomicWeights weights) {
     return kElements;
 }
 
+SymbolTable SymbolTableOf(AtomicWeights weights) {
+    if (weights == AtomicWeights::Iupac2021)
+        return {kIupacIndex.data(), kIupac2021.data()};
+    return {kClassicIndex.data(), kElements.data()};
+}
+
 std::string_view ElementName(std::string_view symbol) {
-    const std::uint8_t position = PositionOf(symbol, kIupacIndex);
+    const int slot = SymbolSlot(symbol);
+    const std::uint8_t position = slot < 0 ? 0 : kIupacIndex[static_cast<std::size_t>(slot)];
     return position == 0 ? std::string_view() : kNames[position - 1u];
 }
 
 const Element* FindElement(std::string_view symbol, std::int16_t& decimals, AtomicWeights weights) {
-    const bool iupac = weights == AtomicWeights::Iupac2021;
-    const std::uint8_t position = PositionOf(symbol, iupac ? kIupacIndex : kClassicIndex);
-    if (position == 0) {
-        decimals = 0;
-        return nullptr;
-    }
-    const Element& element = iupac ? kIupac2021[position - 1u] : kElements[position - 1u];
-    if (element.decimals < decimals)
-        decimals = element.decimals;
-    return &element;
+    return SymbolTableOf(weights).Find(symbol, decimals);
 }
 
 const Element* FindElement(std::string_view symbol, CalcState& state) {

@@ -53,6 +53,44 @@ struct Element {
 // The table of atomic weights a calculation uses.
 enum class AtomicWeights : std::uint8_t { Classic, Iupac2021 };
 
+// A symbol's slot in the index of a table: its capital letter, and its small
+// letter or none; -1 for a text that cannot be a symbol.
+constexpr int SymbolSlot(std::string_view symbol) {
+    if (symbol.empty() || symbol.size() > 2 || symbol[0] < 'A' || symbol[0] > 'Z')
+        return -1;
+    const int first = symbol[0] - 'A';
+    if (symbol.size() == 1)
+        return first * 27;
+    if (symbol[1] < 'a' || symbol[1] > 'z')
+        return -1;
+    return first * 27 + 1 + (symbol[1] - 'a');
+}
+
+inline constexpr std::size_t kSymbolSlots = 26 * 27;
+
+// A table of atomic weights with its index, for look-ups in a tight loop.
+struct SymbolTable {
+    const std::uint8_t* index; // per slot, the table position plus one; 0 for none
+    const Element* elements;
+
+    // The entry of a symbol, lowering `decimals` to its precision; nullptr,
+    // with decimals 0, for an unknown symbol.
+    const Element* Find(std::string_view symbol, std::int16_t& decimals) const {
+        const int slot = SymbolSlot(symbol);
+        const std::uint8_t position = slot < 0 ? 0 : index[slot];
+        if (position == 0) {
+            decimals = 0;
+            return nullptr;
+        }
+        const Element& element = elements[position - 1u];
+        if (element.decimals < decimals)
+            decimals = element.decimals;
+        return &element;
+    }
+};
+
+SymbolTable SymbolTableOf(AtomicWeights weights);
+
 // The name of a table on the command line and in the settings ("classic",
 // "iupac2021"), and the table a name stands for.
 std::string_view AtomicWeightsName(AtomicWeights weights);

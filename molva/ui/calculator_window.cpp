@@ -329,6 +329,7 @@ void CalculatorWindow::nextAngle() {
 
 void CalculatorWindow::showTexts() {
     display_->showTexts(session_.display());
+    display_->showHint(FromStd(session_.Hint()));
 }
 
 void CalculatorWindow::showFormatState() {

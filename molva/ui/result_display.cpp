@@ -185,7 +185,10 @@ void ResultDisplay::showTexts(const DisplayTexts& texts) {
         inputs_[k]->showText(QString::fromStdString(texts.inputs[k]));
         inputs_[k]->setToolTip(QString::fromStdString(texts.inputTips[k]));
     }
-    hint_->setText(QString::fromStdString(texts.hint));
+}
+
+void ResultDisplay::showHint(const QString& hint) {
+    hint_->setText(hint);
 }
 
 void ResultDisplay::showMessage(const QString& message) {

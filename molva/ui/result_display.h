@@ -26,6 +26,8 @@ class ResultDisplay : public QFrame {
     explicit ResultDisplay(QWidget* parent);
 
     void showTexts(const DisplayTexts& texts);
+    // The line of hint under the result.
+    void showHint(const QString& hint);
     // A message of the window in place of the current result.
     void showMessage(const QString& message);
     QString currentResult() const;

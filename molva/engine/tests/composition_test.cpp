@@ -231,14 +231,14 @@ TEST(HydrateHintTest, HintShowsForTheLineAndGoesWithTheNext) {
     CalcSession session;
     const Entry product = session.Enter("CuSO4*5H2O");
     EXPECT_EQ(product.resultLine, "14377.05817344");
-    EXPECT_EQ(session.display().hint, "* multiplies; for a hydrate write CuSO4\xC2\xB7"
-                                      "5H2O");
+    EXPECT_EQ(session.Hint(), "* multiplies; for a hydrate write CuSO4\xC2\xB7"
+                              "5H2O");
     session.Enter("CuSO4\xC2\xB7"
                   "5H2O");
-    EXPECT_EQ(session.display().hint, "");
+    EXPECT_EQ(session.Hint(), "");
     session.Enter("CuSO4*5H2O");
     session.ClearDisplay();
-    EXPECT_EQ(session.display().hint, "");
+    EXPECT_EQ(session.Hint(), "");
 }
 
 } // namespace
