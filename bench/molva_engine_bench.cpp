@@ -1,4 +1,6 @@
-// Speed of Molva's line path: a mix of typical lines, and one long line.
+// Speed of Molva's line path: a mix of typical lines, and one long line; and
+// the composition of a formula of thirty elements.
+#include "engine/composition.h"
 #include "engine/session.h"
 
 #include <array>
@@ -44,6 +46,18 @@ void BM_LongLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LongLine)->Unit(benchmark::kMillisecond);
+
+// Thirty elements, hydrogen to arsenic without the noble gases, some with counts.
+void BM_CompositionOfThirtyElements(benchmark::State& state) {
+    const std::string formula = "HLi2BeB3CNO4FNaMg2AlSi2PS3ClKCaScTiVCr2MnFe3CoNiCu2ZnGaGeAs";
+    for (auto _ : state) {
+        const molva::Composition composition =
+            molva::ComputeComposition(formula, molva::AtomicWeights::Iupac2021);
+        auto table = molva::CompositionTable(composition);
+        benchmark::DoNotOptimize(table);
+    }
+}
+BENCHMARK(BM_CompositionOfThirtyElements)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

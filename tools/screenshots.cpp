@@ -1,8 +1,11 @@
 // Renders the main windows of both programs to PNG files for the README;
-// Molva's three layouts are taken from the display itself, as a user sees them.
+// Molva's three layouts and its Composition window are taken from the display
+// itself, as a user sees them.
 // Usage: screenshots DATA_DIRECTORY OUTPUT_DIRECTORY   (run under xvfb-run)
 #include "core/reaction_session.h"
 #include "molva/ui/calculator_window.h"
+#include "molva/ui/chemistry_commands.h"
+#include "molva/ui/composition_window.h"
 #include "molva/ui/input_line.h"
 #include "platform/testing/test_services.h"
 #include "ui/galvix_context.h"
@@ -50,6 +53,14 @@ void SaveMolvaLayouts(platform::Services services, const QString& dataDirectory,
     molva.expandOrShrink();
     molva.toggleDisplayOnly();
     SaveFromDisplay(molva, output + "/molva-display-only.png");
+    molva.toggleDisplayOnly();
+    molva.input()->setText("CuSO4\xC2\xB7"
+                           "5H2O");
+    molva.chemistry().showComposition();
+    molva::ui::CompositionWindow& composition = *molva.chemistry().compositionWindow();
+    composition.percentagesBox()->setText("C=40.0 H=6.7 O=53.3");
+    composition.findEmpiricalFormula();
+    SaveFromDisplay(composition, output + "/molva-composition.png");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The expression engine's one state record and the small types around it.
 #pragma once
 
+#include "elements.h"
+
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -32,6 +34,7 @@ struct CalcState {
     std::string prevResultText;
     double memory = 0;
     AngleUnit angleUnit = AngleUnit::Radians;
+    AtomicWeights weights = AtomicWeights::Classic;
     char decimalSeparator = '.';
     bool groupThousands = false;
     bool showSeparators = true;

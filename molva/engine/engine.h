@@ -15,6 +15,10 @@ namespace molva {
 // Statistics or Quadratic.
 std::string NormaliseInput(CalcState& state, std::string& text);
 
+// True when a canonical text multiplies one formula by another, as in
+// (CuSO4)*5*(H2O), typed where the hydrate CuSO4·5H2O was meant.
+bool MultipliesFormulas(std::string_view normalText);
+
 // Spells formulas out as sums of atomic weights and replaces :ans, :mem and :pi
 // by numbers. Repairs of letter case are written into `normalText`. Returns the
 // empty text with state.symbolError set when a symbol cannot be resolved.

@@ -11,8 +11,6 @@ namespace molva {
 
 namespace {
 
-constexpr std::string_view kOneLetterSymbols = "BCFHIKNOPSUVWY";
-
 // The text of a value token; a negative value in brackets, so that it stays one
 // operand: after -2, 1+ans^2 is 1+(-2)^2.
 void AppendValue(std::string& out, std::string_view value) {
@@ -135,12 +133,14 @@ std::optional<std::string> ReplaceSymbols(CalcState& state, std::string_view t,
 
 // Repairs the letter case around a failed symbol in normalText; the 0-based
 // position of the repair, or nullopt when nothing can be repaired.
-std::optional<std::size_t> RepairSymbol(std::string& normalText, const std::string& symbol) {
+std::optional<std::size_t> RepairSymbol(std::string& normalText, const std::string& symbol,
+                                        AtomicWeights weights) {
     const std::size_t p = normalText.find(symbol);
     if (p == std::string::npos)
         return std::nullopt;
     if (p + 1 >= normalText.size() || symbol.size() == 2) {
-        if (!IsOneOf(symbol.front(), kOneLetterSymbols))
+        std::int16_t precision = 0;
+        if (!FindElement(symbol.substr(0, 1), precision, weights))
             return std::nullopt;
         for (std::size_t k = p; k < p + 2 && k < normalText.size(); ++k)
             normalText[k] = ToUpper(normalText[k]);
@@ -168,7 +168,7 @@ std::string ExpandFormulas(CalcState& state, std::string& normalText) {
             return expanded;
         state.badSymbol = *failed;
         state.symbolError = true;
-        const auto repaired = RepairSymbol(normalText, *failed);
+        const auto repaired = RepairSymbol(normalText, *failed, state.weights);
         if (!repaired)
             return {};
         state.symbolError = false;

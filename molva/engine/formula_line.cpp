@@ -83,8 +83,9 @@ std::optional<std::int64_t> Times(std::int64_t value, std::int64_t count) {
 // exact sum that whole numbers of 1e-7 give.
 class FormulaReader {
   public:
-    FormulaReader(std::string_view formula, char decimalSeparator, ExpandedText& expanded)
-        : text_(formula), separator_(decimalSeparator), expanded_(expanded) {}
+    FormulaReader(std::string_view formula, const CalcState& state, ExpandedText& expanded)
+        : text_(formula), separator_(state.decimalSeparator), table_(SymbolTableOf(state.weights)),
+          expanded_(expanded) {}
 
     // The formula's value in units of 1e-7; nullopt when the text is not a
     // plain formula or its value is 1e8 or more.
@@ -152,7 +153,7 @@ class FormulaReader {
         const std::size_t length = IsLower(At(pos_ + 1)) ? 2 : 1;
         if (IsLower(At(pos_ + length)))
             return std::nullopt;
-        const Element* element = FindElement(text_.substr(pos_, length), decimals_);
+        const Element* element = table_.Find(text_.substr(pos_, length), decimals_);
         if (!element || element->weightInTenMillionths < 0)
             return std::nullopt;
         pos_ += length;
@@ -162,6 +163,7 @@ class FormulaReader {
 
     std::string_view text_;
     char separator_;
+    SymbolTable table_;
     ExpandedText& expanded_;
     std::size_t pos_ = 0;
     std::int16_t decimals_ = 10;
@@ -204,7 +206,7 @@ std::optional<double> CalculatePlainFormula(CalcState& state) {
     }
     if (bracketed)
         expanded.Add('(');
-    FormulaReader reader(formula, state.decimalSeparator, expanded);
+    FormulaReader reader(formula, state, expanded);
     auto value = reader.Read();
     if (!value)
         return std::nullopt;

@@ -23,6 +23,9 @@ inline constexpr const char* kOnlyPlusSeparates = "Only + sign separate data!";
 inline constexpr const char* kOnlyPlusDiffers = "Only + sign differences data !";
 inline constexpr const char* kNoData = "No data for calculate!";
 
+inline constexpr const char* kHydrateHint = "* multiplies; for a hydrate write CuSO4\xC2\xB7"
+                                            "5H2O";
+
 inline constexpr const char* TypeMismatch = "Type mismatch";
 inline constexpr const char* Overflow = "Overflow";
 inline constexpr const char* DivisionByZero = "Division by zero";

@@ -1,8 +1,10 @@
 // Input normalisation: the typed line becomes the canonical expression text.
+#include "elements.h"
 #include "engine.h"
 #include "messages.h"
 #include "number_text.h"
 #include "text_chars.h"
+#include "typed_signs.h"
 
 #include <array>
 #include <vector>
@@ -56,8 +58,12 @@ struct Flags {
     bool exprSeen = false;
 };
 
-// Step 1: keeps the printable characters the engine knows, maps × and ÷, and
-// stops at "=".
+// An adduct dot of the typed line in the filtered text, until JoinAdducts
+// has decided what it joins.
+constexpr char kAdductMark = '\x01';
+
+// Step 1: keeps the printable characters the engine knows, maps × and ÷,
+// writes ½ as a decimal, marks the adduct dots, and stops at "=".
 std::string Filter(std::string_view typed, CalcState& state, Flags& flags) {
     std::string out;
     out.reserve(typed.size());
@@ -75,13 +81,130 @@ std::string Filter(std::string_view typed, CalcState& state, Flags& flags) {
             else if (IsOneOf(c, ":;@$<>_`"))
                 continue;
             out += c;
-        } else if (byte == 0xC3 && i + 1 < typed.size()) {
-            const auto second = static_cast<unsigned char>(typed[i + 1]);
-            if (second == 0x97 || second == 0xB7) {
-                out += second == 0x97 ? '*' : '/';
-                ++i;
-            }
+            continue;
         }
+        const TypedSignAt sign = ReadTypedSign(typed, i);
+        i += sign.length - 1;
+        switch (sign.sign) {
+        case TypedSign::Multiply:
+            out += '*';
+            break;
+        case TypedSign::Divide:
+            out += '/';
+            break;
+        case TypedSign::AdductDot:
+            out += kAdductMark;
+            break;
+        case TypedSign::Half:
+            if (out.empty() || !IsDigit(out.back()))
+                out += '0';
+            out += state.decimalSeparator;
+            out += '5';
+            break;
+        case TypedSign::None:
+            break;
+        }
+    }
+    return out;
+}
+
+constexpr std::string_view kOperators = "%/*^+-";
+
+bool EndsPart(char c) {
+    return IsOneOf(c, kOperators) || c == kAdductMark;
+}
+
+// The start of the part of a formula that ends before `end`: back to an
+// operator, an adduct dot or an opening bracket it lies in.
+std::size_t PartStart(std::string_view t, std::size_t end) {
+    int depth = 0;
+    for (std::size_t k = end; k > 0; --k) {
+        const char c = t[k - 1];
+        if (IsClosing(c))
+            ++depth;
+        else if (IsOpening(c) && depth-- == 0)
+            return k;
+        else if (depth == 0 && EndsPart(c))
+            return k;
+    }
+    return 0;
+}
+
+// The end of the part that begins at `start`, found the same way forwards.
+std::size_t PartEnd(std::string_view t, std::size_t start) {
+    int depth = 0;
+    for (std::size_t k = start; k < t.size(); ++k) {
+        const char c = t[k];
+        if (IsOpening(c))
+            ++depth;
+        else if (IsClosing(c) && depth-- == 0)
+            return k;
+        else if (depth == 0 && EndsPart(c))
+            return k;
+    }
+    return t.size();
+}
+
+bool IsLetter(char c) {
+    return IsUpper(c) || IsLower(c);
+}
+
+std::size_t SkipNumber(std::string_view t, std::size_t k) {
+    while (k < t.size() && (IsDigit(t[k]) || t[k] == '.' || t[k] == ','))
+        ++k;
+    return k;
+}
+
+// An adduct dot joins two formulas when a formula stands before it and one,
+// perhaps with a coefficient, after it (CuSO4·5H2O); between numbers it is a
+// multiplication sign (2·3).
+bool JoinsFormulas(std::string_view t, std::size_t dot) {
+    const std::string_view before = t.substr(PartStart(t, dot), dot - PartStart(t, dot));
+    bool formulaBefore = false;
+    for (const char c : before)
+        formulaBefore = formulaBefore || IsLetter(c);
+    const char after = CharAt(t, SkipNumber(t, dot + 1));
+    return formulaBefore && (IsLetter(after) || IsOpening(after));
+}
+
+// Hydrates and adducts: the dots between formula parts become "+", so the
+// number after a dot multiplies the formula after it, and the whole adduct is
+// one operand, in brackets unless it is the whole line or bracketed already:
+// CuSO4·5H2O gives CuSO4+5H2O, 2CuSO4·5H2O gives 2(CuSO4+5H2O). Any other dot
+// multiplies.
+std::string JoinAdducts(std::string_view t) {
+    std::string joined(t);
+    std::vector<int> opensBefore(t.size() + 1, 0);
+    std::vector<int> closesBefore(t.size() + 1, 0);
+    std::size_t k = 0;
+    while ((k = t.find(kAdductMark, k)) != std::string_view::npos) {
+        if (!JoinsFormulas(t, k)) {
+            joined[k] = '*';
+            ++k;
+            continue;
+        }
+        const std::size_t start = PartStart(t, k);
+        std::size_t end = k;
+        do {
+            joined[end] = '+';
+            end = PartEnd(t, end + 1);
+        } while (CharAt(t, end) == kAdductMark && JoinsFormulas(t, end));
+        const std::size_t body = SkipNumber(t, start);
+        const bool whole = start == 0 && end == t.size();
+        const bool enclosed = start > 0 && IsOpening(t[start - 1]) && IsClosing(CharAt(t, end));
+        if (body > start || !(whole || enclosed)) {
+            ++opensBefore[body];
+            ++closesBefore[end];
+        }
+        k = end;
+    }
+    std::string out;
+    out.reserve(t.size() + 8);
+    for (std::size_t p = 0; p <= t.size(); ++p) {
+        out.append(static_cast<std::size_t>(closesBefore[p]), ')');
+        out.append(static_cast<std::size_t>(opensBefore[p]), '(');
+        if (p < t.size())
+            out += joined[p];
     }
     return out;
 }
@@ -157,6 +280,13 @@ void ApplyFlagRules(const std::string& piece, std::size_t start, char next, Calc
     }
 }
 
+// True when a capital letter and a small letter make a symbol of a table.
+bool EndsSymbol(char capital, char small, AtomicWeights weights) {
+    const char symbol[] = {capital, small};
+    std::int16_t precision = 0;
+    return IsUpper(capital) && FindElement(std::string_view(symbol, 2), precision, weights);
+}
+
 // Step 2: token rewriting.
 std::string RewriteTokens(CalcState& state, std::string_view text, Flags& flags) {
     const std::size_t n = text.size();
@@ -172,7 +302,9 @@ std::string RewriteTokens(CalcState& state, std::string_view text, Flags& flags)
         if (IsDigit(c)) {
             piece = c;
         } else if (IsOneOf(c, "vxw")) {
-            piece = ToUpper(c);
+            // Raised, unless it is the second letter of a symbol of the table
+            // in use (Lv in the IUPAC 2021 table).
+            piece = EndsSymbol(last, c, state.weights) ? c : ToUpper(c);
         } else if (c == 'z') {
             piece = next == 'n' ? "Zn" : "Z";
             i += next == 'n' ? 1 : 0;
@@ -228,8 +360,6 @@ bool ContainsXSquared(std::string_view text) {
     }
     return false;
 }
-
-constexpr std::string_view kOperators = "%/*^+-";
 
 // An "E" followed by a digit or "-" is an exponent, not a symbol.
 bool ExponentAt(std::string_view w, std::size_t k) {
@@ -344,11 +474,40 @@ std::string MultiplyBeforeBrackets(std::string_view text) {
     return out;
 }
 
+// True when the bracket that closes at `close` holds a formula: its opening
+// bracket is followed by an element symbol.
+bool ClosesFormula(std::string_view t, std::size_t close) {
+    int depth = 0;
+    for (std::size_t k = close + 1; k > 0; --k) {
+        const char c = t[k - 1];
+        depth += IsClosing(c) ? 1 : IsOpening(c) ? -1 : 0;
+        if (depth == 0)
+            return IsUpper(CharAt(t, k)) && !ExponentAt(t, k);
+    }
+    return false;
+}
+
 } // namespace
+
+bool MultipliesFormulas(std::string_view normalText) {
+    const std::string_view t = normalText;
+    for (std::size_t k = 1; k < t.size(); ++k) {
+        if (t[k] != '*' || !IsClosing(t[k - 1]) || !ClosesFormula(t, k - 1))
+            continue;
+        std::size_t next = SkipNumber(t, k + 1);
+        if (next > k + 1 && CharAt(t, next) == '*')
+            ++next;
+        if (IsOpening(CharAt(t, next)) && IsUpper(CharAt(t, next + 1)) && !ExponentAt(t, next + 1))
+            return true;
+    }
+    return false;
+}
 
 std::string NormaliseInput(CalcState& state, std::string& text) {
     Flags flags;
     text = Filter(text, state, flags);
+    if (text.find(kAdductMark) != std::string::npos)
+        text = JoinAdducts(text);
     if (text.size() > kMaxTextLength)
         throw CalcFailure{Overflow};
     std::string out = RewriteTokens(state, text, flags);

@@ -3,6 +3,7 @@
 #include "messages.h"
 #include "number_text.h"
 #include "text_chars.h"
+#include "typed_signs.h"
 
 #include <cmath>
 
@@ -12,22 +13,21 @@ namespace {
 
 constexpr std::size_t kMaxTextLength = 32767;
 
-// The number of characters the input filter keeps, up to the first "=".
+// The number of characters the input filter keeps, up to the first "=";
+// at most: a ½ may give three.
 std::size_t FilteredLength(std::string_view typed) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < typed.size(); ++i) {
         const auto byte = static_cast<unsigned char>(typed[i]);
         if (typed[i] == '=')
             break;
-        const bool multiplyOrDivide = byte == 0xC3 && i + 1 < typed.size() &&
-                                      (static_cast<unsigned char>(typed[i + 1]) == 0x97 ||
-                                       static_cast<unsigned char>(typed[i + 1]) == 0xB7);
-        if (byte >= 33 && byte <= 126 && !IsOneOf(typed[i], ":;@$<>_`")) {
-            ++kept;
-        } else if (multiplyOrDivide) {
-            ++kept;
-            ++i;
+        if (byte >= 33 && byte <= 126) {
+            kept += IsOneOf(typed[i], ":;@$<>_`") ? 0 : 1;
+            continue;
         }
+        const TypedSignAt sign = ReadTypedSign(typed, i);
+        i += sign.length - 1;
+        kept += sign.sign == TypedSign::Half ? 3 : sign.sign == TypedSign::None ? 0 : 1;
     }
     return kept;
 }
@@ -167,8 +167,8 @@ LineOutcome RunLine(CalcState& state, std::string_view line, FormatKind formatKi
         return RunCommand(state, line);
     }
     LineOutcome outcome;
-    // The filter keeps at most one character of each typed byte.
-    if (line.size() > kMaxTextLength && FilteredLength(line) > kMaxTextLength) {
+    // The filter keeps at most two characters of each typed byte.
+    if (line.size() > kMaxTextLength / 2 && FilteredLength(line) > kMaxTextLength) {
         outcome.resultLine = Overflow;
         outcome.tooLong = true;
         return outcome;

@@ -176,13 +176,19 @@ void CalcSession::ClearDataAndMemory() {
     state_.memory = 0;
 }
 
+std::string_view CalcSession::Hint() const {
+    return expressionShown_ && MultipliesFormulas(state_.normalText) ? kHydrateHint : "";
+}
+
 void CalcSession::ClearDisplay() {
+    expressionShown_ = false;
     const std::string firstMarker = display_.markers[0];
     display_ = DisplayTexts();
     display_.markers[0] = firstMarker;
 }
 
 void CalcSession::ClearForNewList() {
+    expressionShown_ = false;
     state_.prevResultText.clear();
     state_.resultText.clear();
     state_.normalText.clear();
@@ -269,6 +275,7 @@ Entry CalcSession::EnterCalculation(std::string_view line) {
         entry.historyText = state_.normalText;
         entry.resultLine = results[0];
     }
+    expressionShown_ = mode <= 0;
     SetInputLabel(1, state_.prevNormalText, state_.prevExpandedText);
     SetInputLabel(0, state_.normalText, state_.expandedText);
     if (outcome.symbolErrorShown) {

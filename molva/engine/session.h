@@ -78,6 +78,9 @@ class CalcSession {
     CalcState& state() { return state_; }
     const CalcState& state() const { return state_; }
     const DisplayTexts& display() const { return display_; }
+    // A line of hint under the result, on what the last calculation may have
+    // meant; empty for none. Found when asked, so that a batch run never pays for it.
+    std::string_view Hint() const;
     FormatKind formatKind() const { return formatKind_; }
     int decimalPlaces() const { return decimalPlaces_; }
     std::string_view formatZeros() const;
@@ -93,6 +96,7 @@ class CalcSession {
     DisplayTexts display_;
     FormatKind formatKind_ = FormatKind::Automatic;
     int decimalPlaces_ = 2;
+    bool expressionShown_ = false; // the display shows the result of an expression
 };
 
 } // namespace molva

@@ -119,12 +119,13 @@ std::string ListLine(std::string_view historyText, std::string_view resultLine) 
     return line;
 }
 
-std::string RunBatch(std::string_view bytes, char decimalSeparator) {
+std::string RunBatch(std::string_view bytes, char decimalSeparator, AtomicWeights weights) {
     std::string decoded;
     if (!IsValidUtf8(bytes))
         decoded = DecodeTaskText(bytes);
     std::string_view text = decoded.empty() ? bytes : std::string_view(decoded);
     CalcSession session(decimalSeparator);
+    session.state().weights = weights;
     std::string output;
     output.reserve(text.size() * 4);
     while (!text.empty()) {

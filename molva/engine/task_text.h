@@ -1,6 +1,8 @@
 // Text of task and list files, and the batch run over a task text.
 #pragma once
 
+#include "elements.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +34,10 @@ std::optional<std::string_view> TaskInput(std::string_view line, TaskLines kind)
 std::string ListLine(std::string_view historyText, std::string_view resultLine);
 void AppendListLine(std::string& out, std::string_view historyText, std::string_view resultLine);
 
-// Runs every non-empty line of a task text from the calculator's start state and
-// returns one list line per run line, each ended by "\n".
-std::string RunBatch(std::string_view bytes, char decimalSeparator);
+// Runs every non-empty line of a task text from the calculator's start state,
+// with a table of atomic weights, and returns one list line per run line, each
+// ended by "\n".
+std::string RunBatch(std::string_view bytes, char decimalSeparator,
+                     AtomicWeights weights = AtomicWeights::Classic);
 
 } // namespace molva

@@ -4,6 +4,7 @@
 
 #include "platform/menus.h"
 
+#include <QActionGroup>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QToolButton>
@@ -56,6 +57,11 @@ void AddEditMenu(QMenuBar* bar, CalculatorActions& a) {
 
 void AddInsertMenu(QMenuBar* bar, CalculatorActions& a) {
     QMenu* insert = AddMenu(bar, "mnuInsert", "&Insert");
+    a.adductDot =
+        AddMenuItem(insert, "mnuAdductDot", "\xC2\xB7  &Hydrate dot", QKeySequence("Ctrl+."));
+    a.adductDot->setToolTip("Hydrate dot: CuSO4\xC2\xB7"
+                            "5H2O");
+    insert->addSeparator();
     const char* ions[] = {"H2O", "OH",  "CN",    "CH2", "CO3", nullptr, "NO2",  "NO3",
                           "NH3", "NH4", nullptr, "SO3", "SO4", "PO4",   "CrO4", "Cr2O7"};
     for (std::size_t k = 0; k < std::size(ions); ++k) {
@@ -84,6 +90,15 @@ void AddViewMenu(QMenuBar* bar, CalculatorActions& a) {
     a.separator = AddCheckItem(view, "mnuSeparator", "Function Separator");
     a.separator->setChecked(true);
     view->addSeparator();
+    a.composition = AddMenuItem(view, "mnuComposition", "Co&mposition...", QKeySequence("Ctrl+M"));
+    auto* weights = new QActionGroup(view);
+    for (std::size_t k = 0; k < a.weights.size(); ++k) {
+        a.weights[k] = AddCheckItem(view, "", AtomicWeightsCaption(static_cast<AtomicWeights>(k)));
+        a.weights[k]->setObjectName(QString("mnuWeights(%1)").arg(k));
+        weights->addAction(a.weights[k]);
+    }
+    a.weights[0]->setChecked(true);
+    view->addSeparator();
     a.alwaysOnTop = AddCheckItem(view, "mnuTop", "Always On &Top", QKeySequence("Ctrl+T"));
     a.menus[3] = view;
 }
@@ -100,13 +115,21 @@ void AddHelpMenu(QMenuBar* bar, CalculatorActions& a) {
 
 } // namespace
 
+const char* AtomicWeightsCaption(AtomicWeights weights) {
+    return weights == AtomicWeights::Iupac2021 ? "Atomic weights: IUPAC 2021"
+                                               : "Atomic weights: classic table";
+}
+
 QList<QAction*> CalculatorActions::all() const {
     QList<QAction*> actions = {newList,      open,       save,        print,        exit,
                                cut,          copy,       paste,       deleteText,   selectAll,
                                clearDisplay, expand,     displayOnly, numberFormat, separator,
-                               alwaysOnTop,  helpTopics, example,     splash,       about};
+                               alwaysOnTop,  helpTopics, example,     splash,       about,
+                               composition,  adductDot};
     for (QAction* view : constants)
         actions.append(view);
+    for (QAction* table : weights)
+        actions.append(table);
     return actions;
 }
 

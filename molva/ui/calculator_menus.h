@@ -2,6 +2,8 @@
 // caption, shortcut and tool tip. The window connects them to what they do.
 #pragma once
 
+#include "engine/elements.h"
+
 #include <QList>
 #include <array>
 
@@ -31,12 +33,15 @@ struct CalculatorActions {
     std::array<QAction*, 5> constants{}; // the four views and a new constants file
     QAction* numberFormat = nullptr;
     QAction* separator = nullptr;
+    QAction* composition = nullptr;
+    std::array<QAction*, 2> weights{}; // classic table, IUPAC 2021
+    QAction* adductDot = nullptr;      // writes the hydrate dot
     QAction* alwaysOnTop = nullptr;
     QAction* helpTopics = nullptr;
     QAction* example = nullptr;
     QAction* splash = nullptr;
     QAction* about = nullptr;
-    // File, Edit, Insert, View, Help; the Insert menu holds the ion groups.
+    // File, Edit, Insert, View, Help; the Insert menu holds the adduct dot and the ion groups.
     std::array<QMenu*, 5> menus{};
 
     QMenu* ionGroups() const { return menus[2]; }
@@ -45,6 +50,9 @@ struct CalculatorActions {
 };
 
 CalculatorActions CreateMenus(QMenuBar* bar);
+
+// The caption of a table of atomic weights in the View menu, "Atomic weights: classic table".
+const char* AtomicWeightsCaption(AtomicWeights weights);
 
 // The tool bar images, left to right; a click runs the menu command beside it.
 inline constexpr int kToolImageCount = 10;

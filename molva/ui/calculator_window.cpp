@@ -4,6 +4,7 @@
 #include "calculator_window.h"
 
 #include "about_dialog.h"
+#include "chemistry_commands.h"
 #include "constants_panel.h"
 #include "input_commands.h"
 #include "input_line.h"
@@ -68,6 +69,8 @@ CalculatorWindow::CalculatorWindow(platform::Services services, char decimalSepa
     commands_ = std::make_unique<InputCommands>(
         InputCommands::Parts{session_, *input_, *display_, *keypad(), *functions()},
         [this] { calculate(); });
+    chemistry_ = std::make_unique<ChemistryCommands>(
+        ChemistryCommands::Parts{services_, session_, *input_, *display_, actions_, *this});
     connectMenus();
     connectPanels();
     createShortcuts();
@@ -113,8 +116,10 @@ void CalculatorWindow::connectMenus() {
     connect(a.helpTopics, &QAction::triggered, this, [this] { services_.help.showTopic(this, 1); });
     connect(a.splash, &QAction::triggered, this, [] { ShowSplashFromMenu(); });
     connect(a.about, &QAction::triggered, this, [this] { ShowAbout(this); });
-    connect(a.ionGroups(), &QMenu::triggered, this,
-            [this](QAction* ion) { insertIon(ion->text()); });
+    connect(a.ionGroups(), &QMenu::triggered, this, [this](QAction* ion) {
+        if (ion != actions_.adductDot)
+            insertIon(ion->text());
+    });
 }
 
 void CalculatorWindow::connectPanels() {
@@ -324,6 +329,7 @@ void CalculatorWindow::nextAngle() {
 
 void CalculatorWindow::showTexts() {
     display_->showTexts(session_.display());
+    display_->showHint(FromStd(session_.Hint()));
 }
 
 void CalculatorWindow::showFormatState() {

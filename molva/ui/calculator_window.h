@@ -18,6 +18,7 @@
 
 namespace molva::ui {
 
+class ChemistryCommands;
 class ConstantsPanel;
 class InputCommands;
 
@@ -73,6 +74,7 @@ class CalculatorWindow : public QMainWindow {
     NumberFormatPanel* numberPanel() const { return column_->numberPanel(); }
     ConstantsPanel* constantsPanel() const { return constantsPanel_; }
     FunctionPanel* functions() const;
+    ChemistryCommands& chemistry() const { return *chemistry_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -111,6 +113,7 @@ class CalculatorWindow : public QMainWindow {
     QStringList resultList_;           // the result of each history entry, newest first
     ConstantsPanel* constantsPanel_ = nullptr;
     std::unique_ptr<InputCommands> commands_;
+    std::unique_ptr<ChemistryCommands> chemistry_;
     bool expanded_ = false;
     bool displayOnly_ = false;
     bool topmost_ = false;

@@ -1,7 +1,9 @@
 // The molva program: the calculator window; with --batch, a task file run
-// without any window.
+// without any window; with --composition and --empirical, the chemist's
+// tables on the command line.
 #include "calculator_window.h"
 #include "engine/calc_state.h"
+#include "engine/composition.h"
 #include "engine/task_text.h"
 #include "platform/qt_services.h"
 #include "platform/user_file.h"
@@ -24,7 +26,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: molva [--help | --version | --batch FILE]\n"
+    "Usage: molva [--help | --version]\n"
+    "       molva [--weights TABLE] (--batch FILE | --composition FORMULA | --empirical PAIRS)\n"
     "\n"
     "Molva is a scientific and molecular-weight calculator: a line such as 2H2O+NaCl\n"
     "is the molecular weight of two waters and a sodium chloride.\n"
@@ -38,6 +41,16 @@ constexpr const char* kUsage =
     "                 UTF-8. It must be a regular file of at most 256 MB; any file that\n"
     "                 cannot be read, and any output that cannot be written, gives exit\n"
     "                 status 1.\n"
+    "  --composition FORMULA\n"
+    "                 print the composition of FORMULA (such as CuSO4\xC2\xB7"
+    "5H2O): a header\n"
+    "                 line, then per element its symbol, name, atom count, mass and\n"
+    "                 mass percent, then the totals, separated by tabs\n"
+    "  --empirical PAIRS\n"
+    "                 print the empirical formula of element and mass percent pairs,\n"
+    "                 such as \"C=40.0 H=6.7 O=53.3\" (gives CH2O)\n"
+    "  --weights TABLE\n"
+    "                 the atomic weights to use: classic (the default) or iupac2021\n"
     "  --version      print the version\n"
     "  --help         print this text\n"
     "\n"
@@ -119,20 +132,70 @@ std::optional<std::string> ReadTask(const std::string& path, std::string& error)
     return file.bytes.toStdString();
 }
 
-int RunBatch(const std::string& path) {
-    std::string error;
-    const auto bytes = ReadTask(path, error);
-    if (!bytes) {
-        std::cerr << "molva: " << error << "\n";
-        return 1;
-    }
-    const std::string output = molva::RunBatch(*bytes, LocaleDecimalSeparator());
+// Writes the whole output; a failed write is an error and exit status 1.
+int WriteOutput(const std::string& output) {
     const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
     if (!written || std::fflush(stdout) != 0) {
         std::cerr << "molva: the results cannot be written: " << std::strerror(errno) << "\n";
         return 1;
     }
     return 0;
+}
+
+int Fail(std::string_view message) {
+    std::cerr << "molva: " << message << "\n";
+    return 1;
+}
+
+int RunBatch(const std::string& path, molva::AtomicWeights weights) {
+    std::string error;
+    const auto bytes = ReadTask(path, error);
+    if (!bytes)
+        return Fail(error);
+    return WriteOutput(molva::RunBatch(*bytes, LocaleDecimalSeparator(), weights));
+}
+
+int PrintComposition(std::string_view formula, molva::AtomicWeights weights) {
+    const char separator = LocaleDecimalSeparator();
+    const molva::Composition composition = molva::ComputeComposition(formula, weights, separator);
+    if (composition.failed())
+        return Fail(composition.message);
+    return WriteOutput(molva::TabSeparated(molva::CompositionTable(composition, separator)));
+}
+
+int PrintEmpiricalFormula(std::string_view pairs, molva::AtomicWeights weights) {
+    const molva::EmpiricalFormula found = molva::FindEmpiricalFormula(pairs, weights);
+    if (!found.message.empty())
+        return Fail(found.message);
+    return WriteOutput(found.formula + "\n");
+}
+
+// The commands that run without a window, after an optional --weights TABLE;
+// nullopt when the arguments are not one of them.
+std::optional<int> RunWithoutWindow(std::vector<std::string_view> arguments) {
+    molva::AtomicWeights weights = molva::AtomicWeights::Classic;
+    if (!arguments.empty() && arguments[0] == "--weights") {
+        if (arguments.size() < 2)
+            return std::nullopt;
+        const auto named = molva::AtomicWeightsNamed(arguments[1]);
+        if (!named) {
+            std::cerr << "molva: unknown atomic weights \"" << arguments[1]
+                      << "\": use classic or iupac2021\n";
+            return 2;
+        }
+        weights = *named;
+        arguments.erase(arguments.begin(), arguments.begin() + 2);
+    }
+    if (arguments.size() != 2)
+        return std::nullopt;
+    const std::string_view value = arguments[1];
+    if (arguments[0] == "--batch")
+        return RunBatch(std::string(value), weights);
+    if (arguments[0] == "--composition")
+        return PrintComposition(value, weights);
+    if (arguments[0] == "--empirical")
+        return PrintEmpiricalFormula(value, weights);
+    return std::nullopt;
 }
 
 // Example.tsk beside the program, or in PREFIX/share/molva when installed.
@@ -157,8 +220,8 @@ int RunWindow(int argc, char** argv) {
 int Run(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const std::string_view option = arguments.empty() ? "" : arguments[0];
-    if (option == "--batch" && arguments.size() == 2)
-        return RunBatch(argv[2]);
+    if (const auto status = RunWithoutWindow(arguments))
+        return *status;
     if (option == "--version" && arguments.size() == 1) {
         std::cout << "molva " << MOLVA_VERSION << "\n";
         return 0;

@@ -1,6 +1,7 @@
 // The calculator's display: the indicator row, then the previous input and
 // result, the current input and the current result or message, each row with
-// its marker. A click on a text offers it to the input line.
+// its marker, and a line of hint under them. A click on a text offers it to
+// the input line.
 #include "result_display.h"
 
 #include <QGridLayout>
@@ -164,6 +165,13 @@ ResultDisplay::ResultDisplay(QWidget* parent) : QFrame(parent) {
     grid->addLayout(third, 3, 1);
     grid->addWidget(markers_[3], 4, 0);
     grid->addWidget(results_[0], 4, 1);
+    hint_ = new QLabel(this);
+    hint_->setObjectName("lblHint");
+    hint_->setFont(small);
+    hint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    hint_->setFixedHeight(QFontMetrics(small).height());
+    SetTextColour(hint_, kActive);
+    grid->addWidget(hint_, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(4, 1);
 }
@@ -177,6 +185,10 @@ void ResultDisplay::showTexts(const DisplayTexts& texts) {
         inputs_[k]->showText(QString::fromStdString(texts.inputs[k]));
         inputs_[k]->setToolTip(QString::fromStdString(texts.inputTips[k]));
     }
+}
+
+void ResultDisplay::showHint(const QString& hint) {
+    hint_->setText(hint);
 }
 
 void ResultDisplay::showMessage(const QString& message) {
@@ -230,6 +242,10 @@ QLabel* ResultDisplay::inputLabel(int row) const {
 
 QLabel* ResultDisplay::markerLabel(int row) const {
     return markers_[static_cast<std::size_t>(row)];
+}
+
+QLabel* ResultDisplay::hint() const {
+    return hint_;
 }
 
 QLabel* ResultDisplay::indicator(Indicator which) const {

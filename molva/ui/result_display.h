@@ -1,6 +1,7 @@
 // The calculator's display: the indicator row, then the previous input and
 // result, the current input and the current result or message, each row with
-// its marker. A click on a text offers it to the input line.
+// its marker, and a line of hint under them. A click on a text offers it to
+// the input line.
 #pragma once
 
 #include "engine/calc_state.h"
@@ -25,6 +26,8 @@ class ResultDisplay : public QFrame {
     explicit ResultDisplay(QWidget* parent);
 
     void showTexts(const DisplayTexts& texts);
+    // The line of hint under the result.
+    void showHint(const QString& hint);
     // A message of the window in place of the current result.
     void showMessage(const QString& message);
     QString currentResult() const;
@@ -42,6 +45,7 @@ class ResultDisplay : public QFrame {
     QLabel* inputLabel(int row) const;
     QLabel* markerLabel(int row) const;
     QLabel* indicator(Indicator which) const;
+    QLabel* hint() const;
 
   Q_SIGNALS:
     void indicatorClicked(Indicator which);
@@ -55,6 +59,7 @@ class ResultDisplay : public QFrame {
     std::array<QLabel*, 4> markers_{};
     std::array<ResultLabel*, 2> inputs_{};
     std::array<ResultLabel*, 7> indicators_{};
+    QLabel* hint_ = nullptr;
 };
 
 } // namespace molva::ui

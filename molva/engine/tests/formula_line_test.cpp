@@ -25,9 +25,11 @@ void PrintTo(const Calculated& c, std::ostream* out) {
          << c.additiveOnly << " | " << c.decimals << " | " << c.value.value_or(-1);
 }
 
-CalcState StateFor(std::string_view line, char separator) {
+CalcState StateFor(std::string_view line, char separator,
+                   AtomicWeights weights = AtomicWeights::Classic) {
     CalcState state;
     state.decimalSeparator = separator;
+    state.weights = weights;
     state.inputText = line;
     state.additiveOnly = false;
     state.decimals = 3;
@@ -44,19 +46,21 @@ Calculated Of(const CalcState& state, std::optional<double> value) {
             value};
 }
 
-Calculated ThroughText(std::string_view line, char separator) {
-    CalcState state = StateFor(line, separator);
+Calculated ThroughText(std::string_view line, char separator,
+                       AtomicWeights weights = AtomicWeights::Classic) {
+    CalcState state = StateFor(line, separator, weights);
     CalculateThroughText(state);
     CalcState again = state;
     return Of(state, EvaluateValue(again, state.expandedText).value);
 }
 
 // RunCalculation with the plain-formula reading; whether the reading took it.
-Calculated WithReading(std::string_view line, char separator, bool& taken) {
-    CalcState probe = StateFor(line, separator);
+Calculated WithReading(std::string_view line, char separator, bool& taken,
+                       AtomicWeights weights = AtomicWeights::Classic) {
+    CalcState probe = StateFor(line, separator, weights);
     const std::optional<double> read = CalculatePlainFormula(probe);
     taken = read.has_value();
-    CalcState state = StateFor(line, separator);
+    CalcState state = StateFor(line, separator, weights);
     RunCalculation(state);
     CalcState again = state;
     return Of(state, taken ? read : EvaluateValue(again, state.expandedText).value);
@@ -104,12 +108,15 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"too_deep", "((((((((((((((((((H))))))))))))))))))", false}),
     testing::RowName());
 
+class RandomFormulaTest : public ::testing::TestWithParam<AtomicWeights> {};
+
 // Random formulas of known and unknown symbols, counts, brackets of every
 // kind and a few stray characters: whatever the reading takes, it calculates
-// as the text pipeline does.
-TEST(PlainFormulaTest, RandomLinesMatchTheTextPipeline) {
+// as the text pipeline does, in either table of atomic weights.
+TEST_P(RandomFormulaTest, RandomLinesMatchTheTextPipeline) {
+    const AtomicWeights weights = GetParam();
     std::mt19937 random(99);
-    const auto elements = ElementTable();
+    const auto elements = ElementTable(weights);
     const std::string extras[] = {"E", "Xx", "J", "h", "(", ")", "[", "]", "{", "}", "0", "7", "."};
     auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
     int taken = 0;
@@ -128,11 +135,17 @@ TEST(PlainFormulaTest, RandomLinesMatchTheTextPipeline) {
         }
         const char separator = pick(2) == 0 ? '.' : ',';
         bool reading = false;
-        ASSERT_EQ(WithReading(line, separator, reading), ThroughText(line, separator)) << line;
+        ASSERT_EQ(WithReading(line, separator, reading, weights),
+                  ThroughText(line, separator, weights))
+            << line;
         taken += reading ? 1 : 0;
     }
     EXPECT_GT(taken, 5000);
 }
+
+INSTANTIATE_TEST_SUITE_P(Tables, RandomFormulaTest,
+                         ::testing::Values(AtomicWeights::Classic, AtomicWeights::Iupac2021),
+                         [](const auto& row) { return std::string(AtomicWeightsName(row.param)); });
 
 TEST(PlainFormulaTest, LeavesOtherLinesAndModesToTheTextPipeline) {
     CalcState state = StateFor("H2O", '.');

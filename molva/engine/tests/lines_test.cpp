@@ -1,7 +1,8 @@
 // The lines of lines.tsv through the calculator's Enter: typed line, expected
 // history text, expected result line. A blank line starts a fresh calculator,
 // so each block between blank lines is one test, named after its first comment;
-// "@decimal ," gives the block's calculator the comma as decimal separator.
+// "@decimal ," gives the block's calculator the comma as decimal separator,
+// "@weights iupac2021" the IUPAC 2021 atomic weights.
 #include "engine/session.h"
 #include "engine/task_text.h"
 
@@ -21,6 +22,7 @@ struct Row {
 struct Block {
     std::string name;
     char decimalSeparator = '.';
+    AtomicWeights weights = AtomicWeights::Classic;
     std::vector<Row> rows;
 };
 
@@ -78,6 +80,8 @@ std::vector<Block> ReadBlocks() {
                 block.name = NameFrom(line.substr(2));
         } else if (line.starts_with("@decimal ")) {
             block.decimalSeparator = line.back();
+        } else if (line.starts_with("@weights ")) {
+            block.weights = AtomicWeightsNamed(line.substr(9)).value();
         } else {
             auto fields = SplitTabs(line);
             fields.resize(3);
@@ -101,6 +105,7 @@ class LinesTest : public ::testing::TestWithParam<Block> {};
 TEST_P(LinesTest, EveryRowGivesItsHistoryAndResult) {
     const Block& block = GetParam();
     CalcSession session(block.decimalSeparator);
+    session.state().weights = block.weights;
     for (const Row& row : block.rows) {
         const Entry entry = session.Enter(row.typed);
         EXPECT_EQ(entry.historyText, row.history)

@@ -49,7 +49,30 @@ expect "unknown option" 2 "Usage: molva" "${headless[@]}" "$molva" --foo
 expect "unknown argument" 2 "Usage: molva" "${headless[@]}" "$molva" foo.tsk
 expect "window option without its value" 2 "Usage: molva" "${headless[@]}" "$molva" -style
 expect "batch without a file" 2 "Usage: molva" "${headless[@]}" "$molva" --batch
+printf 'CuSO4\xc2\xb75H2O\nOg\n' >"$dir/hydrate.tsk"
+printf 'CuSO4\xb75H2O\nCuSO4\x955H2O\n' >"$dir/hydrate-1252.tsk"
+expect "hydrate in a UTF-8 batch" 0 "(CuSO4)+5*(H2O) = 249.686" "$molva" --batch "$dir/hydrate.tsk"
+expect "hydrate dots in a Windows-1252 batch" 0 "(CuSO4)+5*(H2O) = 249.686" \
+    "$molva" --batch "$dir/hydrate-1252.tsk"
+expect "hydrate with IUPAC weights" 0 "(CuSO4)+5*(H2O) = 249.677" \
+    "$molva" --weights iupac2021 --batch "$dir/hydrate.tsk"
+expect "oganesson with IUPAC weights" 0 "Og = 294." \
+    "$molva" --weights iupac2021 --batch "$dir/hydrate.tsk"
+expect "unknown weights" 2 'unknown atomic weights "iupac"' \
+    "$molva" --weights iupac --batch "$dir/hydrate.tsk"
+expect "weights without a command" 2 "Usage: molva" "${headless[@]}" "$molva" --weights classic
+expect "composition header" 0 "Symbol	Element	Atoms	Mass	Mass %" "$molva" --composition H2O
+expect "composition row" 0 "Cu	Copper	1	63.546	25.451" \
+    "$molva" --weights iupac2021 --composition "CuSO4·5H2O"
+expect "composition total" 0 "Total		3	18.0153	100.000" "$molva" --composition H2O
+expect "composition of no formula" 1 "molva: 2+3 is not a chemical formula" \
+    "$molva" --composition "2+3"
+expect "composition of an unknown symbol" 1 "molva: Xy isn't element symbol!" \
+    "$molva" --composition Xy
+expect "empirical formula" 0 "CH2O" "$molva" --empirical "C=40.0 H=6.7 O=53.3"
+expect "empirical formula of bad pairs" 1 "molva: C is given twice" "$molva" --empirical "C=40 C=3"
 expect "help" 0 "--batch FILE" "${headless[@]}" "$molva" --help
+expect "help on compositions" 0 "--composition FORMULA" "${headless[@]}" "$molva" --help
 expect "version" 0 "molva 1." "${headless[@]}" "$molva" --version
 
 [ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }

@@ -4,56 +4,15 @@
 // offscreen platform and on a real X display.
 #include "ui/constants_panel.h"
 #include "window_fixture.h"
+#include "window_geometry.h"
 
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QScrollBar>
 
 namespace {
 
 // The three layouts, and the wide one with the number-format panel and a constants list open.
 enum class Layout { Normal, Wide, DisplayOnly, WideWithPanels };
-
-bool IsControl(const QWidget* widget) {
-    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget) ||
-           qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
-           qobject_cast<const QAbstractScrollArea*>(widget) ||
-           qobject_cast<const QScrollBar*>(widget) || qobject_cast<const QMenuBar*>(widget);
-}
-
-bool InsideAnotherControl(const QWidget* widget, const QWidget* window) {
-    for (const QWidget* parent = widget->parentWidget(); parent && parent != window;
-         parent = parent->parentWidget()) {
-        if (IsControl(parent))
-            return true;
-    }
-    return false;
-}
-
-// The controls a user sees, each with its rectangle in window coordinates.
-QList<std::pair<const QWidget*, QRect>> VisibleControls(const QWidget& window) {
-    QList<std::pair<const QWidget*, QRect>> controls;
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&window) || widget->isWindow() || !IsControl(widget) ||
-            InsideAnotherControl(widget, &window))
-            continue;
-        controls.append({widget, QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size())});
-    }
-    return controls;
-}
-
-QString Describe(const QWidget* widget, const QRect& rect) {
-    return QString("%1 (%2) at %3,%4 %5x%6")
-        .arg(widget->objectName(), widget->metaObject()->className())
-        .arg(rect.x())
-        .arg(rect.y())
-        .arg(rect.width())
-        .arg(rect.height());
-}
 
 } // namespace
 
@@ -99,32 +58,13 @@ class LayoutTest : public QObject {
 
     void cleanup() { under_.reset(); }
 
-    void everyControlLiesInsideTheWindow_data() { addLayouts(); }
-    void everyControlLiesInsideTheWindow() {
+    void everyControlLiesInsideTheWindowAndNoneOverlaps_data() { addLayouts(); }
+    void everyControlLiesInsideTheWindowAndNoneOverlaps() {
         QFETCH(Layout, layout);
         QFETCH(QSize, size);
         showLayout(layout);
         QCOMPARE(w().size(), size);
-        const auto controls = VisibleControls(w());
-        QVERIFY(controls.size() > 10);
-        for (const auto& [widget, rect] : controls) {
-            QVERIFY2(w().rect().contains(rect), qPrintable(Describe(widget, rect)));
-            QVERIFY2(!rect.isEmpty(), qPrintable(Describe(widget, rect)));
-        }
-    }
-
-    void noTwoControlsOverlap_data() { addLayouts(); }
-    void noTwoControlsOverlap() {
-        QFETCH(Layout, layout);
-        showLayout(layout);
-        const auto controls = VisibleControls(w());
-        for (qsizetype a = 0; a < controls.size(); ++a) {
-            for (qsizetype b = a + 1; b < controls.size(); ++b) {
-                const QString pair = Describe(controls[a].first, controls[a].second) + " and " +
-                                     Describe(controls[b].first, controls[b].second);
-                QVERIFY2(!controls[a].second.intersects(controls[b].second), qPrintable(pair));
-            }
-        }
+        VerifyControlsInsideAndApart(w(), 11);
     }
 
     void theOnlyControlsOfTheDisplayOnlyStripAreTheDisplayAndInput() {
@@ -145,7 +85,10 @@ class LayoutTest : public QObject {
             {"(2+3", "Missing right bracket ')' !"},
             {"sum(2*3+1)", "Only + sign differences data !"},
             {"asin2", "Argument must be from -1 to 1"},
-            {"1/3", "0.3333333333333"}};
+            {"1/3", "0.3333333333333"},
+            {"CuSO4\u00B7"
+             "5H2O",
+             "249.686"}};
         const char* layouts[] = {"normal", "wide", "display only"};
         for (int k = 0; k < 3; ++k) {
             for (const auto& [line, shown] : lines)
@@ -181,6 +124,29 @@ class LayoutTest : public QObject {
                                 .arg(needed.height())
                                 .arg(contents.width())
                                 .arg(contents.height())));
+    }
+
+    void theHydrateHintIsInPlainSight_data() { addLayouts(); }
+    void theHydrateHintIsInPlainSight() {
+        QFETCH(Layout, layout);
+        showLayout(layout);
+        under_->enter("CuSO4*5H2O");
+        QLabel* hint = w().display()->hint();
+        const QString text = QString::fromUtf8("* multiplies; for a hydrate write CuSO4\u00B7"
+                                               "5H2O");
+        QCOMPARE(hint->text(), text);
+        QCOMPARE(w().display()->currentResult(), QString("14377.05817344"));
+        QVERIFY(hint->isVisible());
+        const QRect rect(hint->mapTo(&w(), QPoint(0, 0)), hint->size());
+        QVERIFY2(w().rect().contains(rect), qPrintable(Describe(hint, rect)));
+        QCOMPARE(w().childAt(rect.center()), hint);
+        QVERIFY2(QFontMetrics(hint->font()).horizontalAdvance(text) <= hint->contentsRect().width(),
+                 qPrintable(Describe(hint, rect)));
+        const QLabel* result = w().display()->resultLabel(0);
+        QVERIFY(result->mapTo(&w(), QPoint(0, result->height())).y() <= rect.top());
+        under_->enter("CuSO4\u00B7"
+                      "5H2O");
+        QCOMPARE(hint->text(), QString());
     }
 };
 
