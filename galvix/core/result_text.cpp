@@ -33,6 +33,9 @@ std::string ReactionResultText(const CellReactionResult& r) {
     text += Line(EquilibriumConstant + r.equilibriumConstantText);
     text += Line(std::string(Delta) + ChemFreeEnergy + r.freeEnergyText) + Line(Reaction);
     text += Line(LeftSide) + Line(r.leftSideText) + Line(RightSide) + Line(r.rightSideText);
+    text += Line(NetReactionHeading) + Line(r.netReaction.text());
+    if (r.netReaction.mediaDiffer)
+        text += Line(MediaDifferNote);
     return text;
 }
 

@@ -21,6 +21,7 @@ inline constexpr const char* EquilibriumConstant = "K = ";
 inline constexpr const char* Reaction = "Reaction";
 inline constexpr const char* LeftSide = "Left side:";
 inline constexpr const char* RightSide = "Right side:";
+inline constexpr const char* NetReactionHeading = "Net reaction:";
 inline constexpr const char* Delta = "\xd3";             // the Chem font's delta sign
 inline constexpr const char* ChemFreeEnergy = "G\xf8= "; // G, the standard-state mark, "= "
 
@@ -36,7 +37,8 @@ std::string OutputHeader();
 
 // The reaction data as copied and printed, in Chem bytes: the header, the two
 // half reactions, whether the reaction occurs and, when it does, E(cell), log
-// K, K, the free energy and both sides. Every line ends with CR LF.
+// K, K, the free energy, both sides and the net reaction (with the note when
+// the media differ). Every line ends with CR LF.
 std::string ReactionResultText(const CellReactionResult& result);
 
 // The data of one half reaction as one list shows it.
