@@ -1,6 +1,7 @@
 #include "reaction_session.h"
 
 #include "find_text.h"
+#include "reaction_sources.h"
 
 #include <algorithm>
 
@@ -105,6 +106,9 @@ HalfReactionLookup ReactionSession::halfReaction(ListSide side, std::string_view
         return lookup;
     }
     lookup.data = DataOf((*table_)[*entry], side);
+    if (*entry <= BuiltInCount)
+        lookup.data->source =
+            ReactionSources::Load(dataDirectory_).SourceOf(lookup.data->text).value_or("");
     return lookup;
 }
 

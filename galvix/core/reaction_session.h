@@ -86,7 +86,8 @@ class ReactionSession {
                                int oxidationPosition, int reductionPosition);
     const std::optional<CellReactionResult>& lastResult() const { return lastResult_; }
 
-    // The data of one list item, found the way Calculate finds it.
+    // The data of one list item, found the way Calculate finds it, with the
+    // source of a built-in entry from Sources.dat when the file names one.
     HalfReactionLookup halfReaction(ListSide side, std::string_view item, int position);
 
     // Stores the criteria and returns the first matching position of the chosen list.

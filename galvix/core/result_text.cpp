@@ -42,16 +42,17 @@ std::string ReactionResultText(const CellReactionResult& r) {
 HalfReactionData DataOf(const HalfReactionEntry& entry, ListSide side) {
     if (side == ListSide::Oxidation)
         return {entry.oxidationText, "Oxidation", GeneralFormat(entry.oxidationPotential) + " V",
-                GeneralFormat(entry.oxidationLogK)};
+                GeneralFormat(entry.oxidationLogK), {}};
     return {entry.reductionText, "Reduction", GeneralFormat(entry.reductionPotential) + " V",
-            GeneralFormat(entry.reductionLogK)};
+            GeneralFormat(entry.reductionLogK), {}};
 }
 
 std::string HalfReactionDataText(const HalfReactionData& data) {
     using namespace caption;
     return OutputHeader() + Line(HalfReactionDataHeading) + Line(HalfReaction) + Line(data.text) +
            Line(HalfReactionType) + Line(data.type) + Line(HalfReactionPotential) +
-           Line(data.potentialText) + Line(HalfReactionLogK) + data.logKText;
+           Line(data.potentialText) + Line(HalfReactionLogK) + data.logKText +
+           (data.source.empty() ? "" : kLineEnd + std::string(SourcePrefix) + data.source);
 }
 
 } // namespace galvix

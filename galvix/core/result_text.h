@@ -30,6 +30,7 @@ inline constexpr const char* HalfReactionType = "Half reaction type:";
 inline constexpr const char* HalfReactionPotential = "Half reaction potential (E):";
 inline constexpr const char* HalfReactionLogK = "Half reaction equilibrium constant (log K):";
 inline constexpr const char* HalfReaction = "Half reaction:";
+inline constexpr const char* SourcePrefix = "Source: ";
 } // namespace caption
 
 // "Galvix Ver 3.0", a notice line and an empty line, CR LF after each.
@@ -47,12 +48,14 @@ struct HalfReactionData {
     std::string type;          // "Oxidation" or "Reduction"
     std::string potentialText; // general format and " V"
     std::string logKText;
+    std::string source; // where a built-in half reaction comes from; empty for none
 };
 
 HalfReactionData DataOf(const HalfReactionEntry& entry, ListSide side);
 
 // The header, then heading, formula, type, potential and log K, each caption on
-// the line before its value; no line end after the last line.
+// the line before its value, then "Source: " and the source when there is one;
+// no line end after the last line.
 std::string HalfReactionDataText(const HalfReactionData& data);
 
 } // namespace galvix

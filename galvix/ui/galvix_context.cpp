@@ -32,7 +32,7 @@ bool GalvixContext::ask(QWidget* parent, const QString& question, platform::Mess
 
 void GalvixContext::copyChemText(QWidget* parent, const QString& text, const QString& note) {
     services.clipboard.clear();
-    services.clipboard.setText(text, ChemToHtml(text));
+    services.clipboard.setText(ChemToPlainText(text), ChemToHtml(text));
     if (!note.isEmpty())
         message(parent, note);
 }

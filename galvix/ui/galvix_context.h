@@ -41,7 +41,8 @@ class GalvixContext {
     // Asks a Yes/No question; true when the answer is Yes.
     bool ask(QWidget* parent, const QString& question, platform::MessageIcon icon,
              platform::MessageButton defaultButton = platform::MessageButton::Yes);
-    // Puts a Chem text on the clipboard, plain and as HTML, then shows the note.
+    // Puts a Chem text on the clipboard, as plain text with real sub- and
+    // superscripts and as HTML, then shows the note.
     void copyChemText(QWidget* parent, const QString& text, const QString& note);
     // Prints a text in Chem at 10 points after the page preparation; true when
     // it printed or the user cancelled the printer dialog, false on a failure.

@@ -124,6 +124,15 @@ QWidget* ReactionDataWindow::createReactionFrame(QWidget* parent) {
     sides->addWidget(labels_[21], 0, 1);
     sides->addWidget(labels_[22], 1, 0);
     sides->addWidget(labels_[23], 1, 1);
+    net_.caption = SelectableLabel(reactionFrame_, "lblNetReaction", caption::NetReactionHeading);
+    net_.equation = SelectableLabel(reactionFrame_, "lblNetEquation");
+    UseChemFont(net_.equation);
+    net_.mediaNote = SelectableLabel(reactionFrame_, "lblMediaNote", ChemDisplay(MediaDifferNote));
+    UseChemFont(net_.mediaNote);
+    net_.mediaNote->setWordWrap(true);
+    sides->addWidget(net_.caption, 2, 0);
+    sides->addWidget(net_.equation, 2, 1);
+    sides->addWidget(net_.mediaNote, 3, 0, 1, 2);
     sides->setColumnStretch(1, 1);
     return reactionFrame_;
 }
@@ -177,6 +186,8 @@ void ReactionDataWindow::showLastResult() {
     labels_[19]->setText(Text(result.overallLogKText));
     labels_[21]->setText(ChemDisplay(result.leftSideText));
     labels_[23]->setText(ChemDisplay(result.rightSideText));
+    net_.equation->setText(ChemDisplay(result.netReaction.text()));
+    net_.mediaNote->setVisible(result.netReaction.mediaDiffer);
     single_.cellPotential->setText(Text(result.cellPotentialText));
     single_.equilibriumConstant->setText(Text(result.equilibriumConstantText));
     single_.freeEnergy->setText(Text(result.freeEnergyText));

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace galvix {
@@ -105,6 +106,42 @@ TEST_F(ReactionSessionTest, HalfReactionDataOfEitherList) {
     EXPECT_EQ(session.halfReaction(ListSide::Oxidation, "not there", 531).fault,
               CalculateFault::EntryMissing);
 }
+
+struct SourceCase {
+    const char* name;
+    ListSide side;
+    const char* item;
+    std::optional<std::string> sourcesFile;
+    const char* expected;
+};
+
+class HalfReactionSourceTest : public ::testing::TestWithParam<SourceCase> {};
+
+TEST_P(HalfReactionSourceTest, ShowsTheSourceOfBuiltInEntriesOnly) {
+    const SourceCase& c = GetParam();
+    TempDataDir dir;
+    dir.write("Data.dat", NumberedBuiltIns());
+    dir.write("Custom.dat", "1\r\n\"Q1 -> Q1+ + e\",0.5\r\n");
+    if (c.sourcesFile)
+        dir.write("Sources.dat", *c.sourcesFile);
+    ReactionSession session(dir.directory());
+    const auto lookup = session.halfReaction(c.side, c.item, 0);
+    ASSERT_TRUE(lookup.data) << lookup.error;
+    EXPECT_EQ(lookup.data->source, c.expected);
+}
+
+const std::string kSources = "\"M1 -> M1+ + e\",\"Book A\"\r\n\"Q1 -> Q1+ + e\",\"Book B\"\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HalfReactionSourceTest,
+    ::testing::Values(
+        SourceCase{"built_in_oxidation", ListSide::Oxidation, "M1 -> M1+ + e", kSources, "Book A"},
+        SourceCase{"built_in_reduction", ListSide::Reduction, "M1+ + e -> M1", kSources, "Book A"},
+        SourceCase{"built_in_without_record", ListSide::Oxidation, "M2 -> M2+ + e", kSources, ""},
+        SourceCase{"no_sources_file", ListSide::Oxidation, "M1 -> M1+ + e", std::nullopt, ""},
+        SourceCase{"custom_entry_named_in_the_file", ListSide::Oxidation, "Q1 -> Q1+ + e",
+                   kSources, ""}),
+    testing::RowName());
 
 TEST_F(ReactionSessionTest, ACancelledSortKeepsTheListsAndTheArrangement) {
     ASSERT_EQ(session.arrange(Arrangement::Alphabetical).status, ArrangeStatus::Done);

@@ -103,6 +103,14 @@ TEST(HalfReactionDataTextTest, TwelveLinesAndNoEndAfterTheLast) {
                                         "Half reaction equilibrium constant (log K):", "11.5056"}));
 }
 
+TEST(HalfReactionDataTextTest, ASourceIsTheLastLine) {
+    HalfReactionData data = DataOf(*DeriveEntry("Cu -> Cu2+ + 2e", -0.34), ListSide::Oxidation);
+    data.source = "CRC Handbook, electrochemical series";
+    const std::string text = HalfReactionDataText(data);
+    EXPECT_EQ(Lines(text).size(), 13u);
+    EXPECT_TRUE(text.ends_with("\r\n-11.5056\r\nSource: CRC Handbook, electrochemical series"));
+}
+
 TEST(ElementListTextTest, CopyAndPrintDifferOnlyInTheFirstLine) {
     const std::vector<ElementRecord> records = {{1, "FE", "Iron", 26}, {2, "H", "Hydrogen", 1}};
     const auto copied = Lines(ElementListText(records, ElementTextUse::Copy));

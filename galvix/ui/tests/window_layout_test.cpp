@@ -94,6 +94,11 @@ class WindowLayoutTest : public QObject, public GalvixFixture {
             << Opener([](WindowLayoutTest& t) -> QWidget* { return &t.mainScreen(); });
         QTest::newRow("reaction that occurs")
             << Opener([](WindowLayoutTest& t) { return t.reactionData("Cu\x8d\xa2 + 2e -> Cu"); });
+        QTest::newRow("reaction in two media") << Opener([](WindowLayoutTest& t) {
+            t.calculatePair("Zn + 2 OH\xa3 -> Zn(OH)\xb7 + 2e",
+                            "MnO\xb9\xa3 + 8 H\xa2 + 5e -> Mn\x8d\xa2 + 4 H\xb7O");
+            return &t.window<ReactionDataWindow>();
+        });
         QTest::newRow("reaction that does not occur")
             << Opener([](WindowLayoutTest& t) { return t.reactionData("Li\xa2 + e -> Li"); });
         QTest::newRow("custom reactions") << Opener([](WindowLayoutTest& t) {
@@ -106,8 +111,9 @@ class WindowLayoutTest : public QObject, public GalvixFixture {
             return t.shown<ElementListWindow>();
         });
         QTest::newRow("half reaction data") << Opener([](WindowLayoutTest& t) {
-            t.window<HalfReactionDataDialog>().showData(
-                {"Ag -> Ag\xa2 + e", "Oxidation", "-0.7996 V", "-13.529232"});
+            t.window<HalfReactionDataDialog>().showData({"Ag -> Ag\xa2 + e", "Oxidation",
+                                                         "-0.7996 V", "-13.529232",
+                                                         "CRC Handbook, electrochemical series"});
             return t.shown<HalfReactionDataDialog>();
         });
         QTest::newRow("options") << Opener(
