@@ -305,6 +305,7 @@ std::string ReadSide(std::string_view side, std::vector<Term>& terms) {
         if (!read.ok())
             return read.error;
         term.species = std::move(read.species);
+        term.text = std::string(text);
         terms.push_back(std::move(term));
     }
     return {};
