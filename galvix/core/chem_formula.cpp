@@ -101,8 +101,11 @@ void AddForm(std::string& form, std::string_view label) {
         std::string_view word = label.substr(start, end - start);
         while (word.starts_with(' '))
             word.remove_prefix(1);
-        if (!word.empty() && word != "s" && word != "l" && word != "g")
-            form += (form.empty() ? "" : ",") + std::string(word);
+        if (!word.empty() && word != "s" && word != "l" && word != "g") {
+            if (!form.empty())
+                form += ',';
+            form += word;
+        }
         start = end + 1;
     }
 }

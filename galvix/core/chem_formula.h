@@ -23,7 +23,7 @@ struct Species {
 struct Term {
     int coefficient = 1;
     Species species;
-    std::string text; // the species as written, without its count
+    std::string text; // the species as written, without its coefficient
 };
 
 // An oxidation half reaction: left -> right + electrons; an equation without

@@ -1,6 +1,7 @@
 #include "chem_unicode.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 
@@ -8,104 +9,111 @@ namespace galvix {
 
 namespace {
 
-struct ChemGlyph {
-    unsigned char byte;
-    char32_t character;
-};
-
-// What the Chem font draws at its own codes.
-constexpr ChemGlyph kGlyphs[] = {
-    {181, U'\u2080'}, {182, U'\u2081'}, {183, U'\u2082'}, {184, U'\u2083'}, {185, U'\u2084'},
-    {186, U'\u2085'}, {187, U'\u2086'}, {188, U'\u2087'}, {189, U'\u2088'}, {190, U'\u2089'},
-    {149, U'\u2070'}, {140, U'\u00B9'}, {141, U'\u00B2'}, {142, U'\u00B3'}, {143, U'\u2074'},
-    {144, U'\u2075'}, {145, U'\u2076'}, {146, U'\u2077'}, {147, U'\u2078'}, {148, U'\u2079'},
-    {162, U'\u207A'}, {163, U'\u207B'}, {250, U'\u00B7'}, {211, U'\u0394'}, {248, U'\u00B0'}};
-
-// Windows-1252 at 0x80..0x9F; the five undefined bytes stand for themselves.
-constexpr std::array<char32_t, 32> kCp1252High = {
+// Windows-1252 bytes 128..159, where it differs from Latin-1.
+constexpr std::array<char32_t, 32> kWindows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+constexpr std::array<char32_t, 10> kSubscripts = {0x2080, 0x2081, 0x2082, 0x2083, 0x2084,
+                                                  0x2085, 0x2086, 0x2087, 0x2088, 0x2089};
+constexpr std::array<char32_t, 10> kSuperscripts = {0x2070, 0x00B9, 0x00B2, 0x00B3, 0x2074,
+                                                    0x2075, 0x2076, 0x2077, 0x2078, 0x2079};
+
 constexpr unsigned char kStandardStateMark = 248;
-// "G°= " of the free energy line reads "G° = " in plain text, as the windows show it.
+// The free energy's "G°= " in the Chem font reads "G° = " without it.
 constexpr std::string_view kMarkBeforeEquals = "\u00B0 =";
 
-const ChemGlyph* GlyphOfByte(unsigned char byte) {
-    for (const ChemGlyph& glyph : kGlyphs) {
-        if (glyph.byte == byte)
-            return &glyph;
+char32_t CharacterOf(unsigned char byte) {
+    if (byte >= 181 && byte <= 190)
+        return kSubscripts[byte - 181];
+    if (byte >= 140 && byte <= 148)
+        return kSuperscripts[byte - 139];
+    switch (byte) {
+    case 149:
+        return kSuperscripts[0];
+    case 162:
+        return 0x207A;
+    case 163:
+        return 0x207B;
+    case 250:
+        return 0x00B7;
+    case 211:
+        return 0x0394;
+    case kStandardStateMark:
+        return 0x00B0;
+    default:
+        break;
     }
-    return nullptr;
-}
-
-const ChemGlyph* GlyphOfCharacter(char32_t character) {
-    for (const ChemGlyph& glyph : kGlyphs) {
-        if (glyph.character == character)
-            return &glyph;
-    }
-    return nullptr;
-}
-
-char32_t Cp1252Character(unsigned char byte) {
-    return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte;
-}
-
-std::optional<unsigned char> Cp1252Byte(char32_t character) {
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
-        return static_cast<unsigned char>(character);
-    for (std::size_t k = 0; k < kCp1252High.size(); ++k) {
-        if (kCp1252High[k] == character)
-            return static_cast<unsigned char>(0x80 + k);
-    }
-    return std::nullopt;
+    if (byte >= 128 && byte < 160)
+        return kWindows1252High[byte - 128];
+    return byte;
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
-    auto unit = [&out](char32_t bits) { out += static_cast<char>(bits); };
-    if (c < 0x80) {
-        unit(c);
-    } else if (c < 0x800) {
-        unit(0xC0 | (c >> 6));
-        unit(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        unit(0xE0 | (c >> 12));
-        unit(0x80 | ((c >> 6) & 0x3F));
-        unit(0x80 | (c & 0x3F));
+    auto byte = [&out](std::uint32_t value) { out += static_cast<char>(value); };
+    const auto code = static_cast<std::uint32_t>(c);
+    if (code < 0x80) {
+        byte(code);
+    } else if (code < 0x800) {
+        byte(0xC0 | (code >> 6));
+        byte(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        byte(0xE0 | (code >> 12));
+        byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
     } else {
-        unit(0xF0 | (c >> 18));
-        unit(0x80 | ((c >> 12) & 0x3F));
-        unit(0x80 | ((c >> 6) & 0x3F));
-        unit(0x80 | (c & 0x3F));
+        byte(0xF0 | (code >> 18));
+        byte(0x80 | ((code >> 12) & 0x3F));
+        byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
     }
 }
 
-// The code point starting at `pos`, which moves past it; nullopt for bytes
-// that are not well-formed UTF-8 (overlong forms and surrogates included).
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
+// One UTF-8 character from the start of text: its code and its length in
+// bytes; the code is none for a malformed sequence (overlong forms and
+// surrogates included), which takes one byte.
+struct Decoded {
+    std::optional<char32_t> code;
+    std::size_t length = 1;
+};
+
+Decoded DecodeUtf8(std::string_view text) {
+    constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
+    const auto lead = static_cast<unsigned char>(text[0]);
     if (lead < 0x80)
-        return lead;
-    int more = 0;
-    char32_t c = 0;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        more = 1, c = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        more = 2, c = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        more = 3, c = lead & 0x07, smallest = 0x10000;
-    } else {
-        return std::nullopt;
+        return {lead, 1};
+    const std::size_t length = lead >= 0xF8   ? 0
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC0 ? 2
+                                              : 0;
+    if (length == 0 || length > text.size())
+        return {};
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80)
+            return {};
+        code = (code << 6) | (next & 0x3F);
     }
-    for (; more > 0; --more) {
-        if (pos >= text.size() || (static_cast<unsigned char>(text[pos]) & 0xC0) != 0x80)
-            return std::nullopt;
-        c = (c << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return {};
+    return {code, length};
+}
+
+std::optional<unsigned char> ChemByteOf(char32_t c) {
+    if (c < 0x80)
+        return static_cast<unsigned char>(c);
+    if (c == 0x00B0)
+        return 176;
+    // Upwards, so that the Chem codes (from 140) come before the Latin-1
+    // superscripts ² and ³ (178, 179) that show the same.
+    for (int byte = 128; byte <= 255; ++byte) {
+        if (CharacterOf(static_cast<unsigned char>(byte)) == c)
+            return static_cast<unsigned char>(byte);
     }
-    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return std::nullopt;
-    return c;
+    return std::nullopt;
 }
 
 std::string Named(char32_t c) {
@@ -118,48 +126,52 @@ std::string Named(char32_t c) {
 
 } // namespace
 
-std::string ChemToUtf8(std::string_view chem) {
+std::string Utf8ToChem(std::string_view utf8) {
     std::string out;
-    out.reserve(chem.size() + chem.size() / 2);
-    for (std::size_t k = 0; k < chem.size(); ++k) {
-        const auto code = static_cast<unsigned char>(chem[k]);
-        if (code == kStandardStateMark && chem.substr(k + 1).starts_with('=')) {
-            out += kMarkBeforeEquals;
-            ++k;
-            continue;
-        }
-        const ChemGlyph* glyph = GlyphOfByte(code);
-        AppendUtf8(out, glyph ? glyph->character : Cp1252Character(code));
+    out.reserve(utf8.size());
+    while (!utf8.empty()) {
+        const Decoded decoded = DecodeUtf8(utf8);
+        const auto byte = decoded.code ? ChemByteOf(*decoded.code) : std::nullopt;
+        out += byte ? static_cast<char>(*byte) : '?';
+        utf8.remove_prefix(decoded.length);
     }
     return out;
 }
 
-ChemFromUtf8 Utf8ToChem(std::string_view utf8) {
+ChemFromUtf8 ReadChemText(std::string_view utf8) {
     ChemFromUtf8 read;
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        if (utf8.substr(pos).starts_with(kMarkBeforeEquals)) {
-            read.chem += static_cast<char>(kStandardStateMark);
-            read.chem += '=';
-            pos += kMarkBeforeEquals.size();
-            continue;
-        }
-        const auto c = NextCodePoint(utf8, pos);
-        if (!c) {
+    read.chem.reserve(utf8.size());
+    while (!utf8.empty()) {
+        const Decoded decoded = DecodeUtf8(utf8);
+        if (!decoded.code) {
             read.error = "the text is not UTF-8";
             return read;
         }
-        if (const ChemGlyph* glyph = GlyphOfCharacter(*c)) {
-            read.chem += static_cast<char>(glyph->byte);
-            continue;
-        }
-        const auto byte = Cp1252Byte(*c);
-        if (!byte || GlyphOfByte(*byte)) {
-            read.error = "the character " + Named(*c) + " cannot be written in a half reaction";
+        const auto byte = ChemByteOf(*decoded.code);
+        if (!byte) {
+            read.error =
+                "the character " + Named(*decoded.code) + " cannot be written in a half reaction";
             return read;
         }
         read.chem += static_cast<char>(*byte);
+        utf8.remove_prefix(decoded.length);
     }
     return read;
+}
+
+std::string ChemToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(bytes[k]);
+        if (byte == kStandardStateMark && bytes.substr(k + 1).starts_with('=')) {
+            out += kMarkBeforeEquals;
+            ++k;
+        } else {
+            AppendUtf8(out, CharacterOf(byte));
+        }
+    }
+    return out;
 }
 
 } // namespace galvix

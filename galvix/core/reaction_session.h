@@ -78,6 +78,9 @@ class ReactionSession {
     Arrangement arrangement() const { return arrangement_; }
     const ListItems& lists() const { return lists_; }
     const std::vector<std::string>& list(ListSide side) const;
+    // E° of each item of a list, in the general format with " V", as the
+    // table held it when the list was arranged.
+    const std::vector<std::string>& potentialTexts(ListSide side) const;
 
     // Analyses the chosen pair on a refreshed table: each item is found by its
     // text, falling back to its 0-based list position + 1. A successful result
@@ -118,6 +121,7 @@ class ReactionSession {
     bool loaded_ = false;
     Arrangement arrangement_ = Arrangement::Alphabetical;
     ListItems lists_;
+    ListItems potentials_;
     SearchCriteria search_;
     std::optional<CellReactionResult> lastResult_;
     FileWriter writer_ = ReplaceFileContents;

@@ -37,6 +37,19 @@ void GalvixContext::copyChemText(QWidget* parent, const QString& text, const QSt
         message(parent, note);
 }
 
+void GalvixContext::copyResult(QWidget* parent, const QString& text) {
+    copyChemText(parent, text,
+                 "Note: to view reactions (and the delta symbol) properly (in a word processor), "
+                 "convert them to the Chem (Chem.ttf) font.");
+}
+
+void GalvixContext::printResult(QWidget* parent, const QString& text) {
+    if (!ask(parent, "Do you want to print the results?", platform::MessageIcon::Question))
+        return;
+    if (!printChemText(parent, text))
+        message(parent, "Error printing!", platform::MessageIcon::Critical);
+}
+
 bool GalvixContext::printChemText(QWidget* parent, const QString& text) {
     auto job = services.printer.start(parent);
     if (!job)

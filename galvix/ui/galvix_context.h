@@ -44,6 +44,11 @@ class GalvixContext {
     // Puts a Chem text on the clipboard, as plain text with real sub- and
     // superscripts and as HTML, then shows the note.
     void copyChemText(QWidget* parent, const QString& text, const QString& note);
+    // Copy of a result window: the text on the clipboard, then the note on the
+    // Chem font.
+    void copyResult(QWidget* parent, const QString& text);
+    // Print of a result window: asks first; a failure shows "Error printing!".
+    void printResult(QWidget* parent, const QString& text);
     // Prints a text in Chem at 10 points after the page preparation; true when
     // it printed or the user cancelled the printer dialog, false on a failure.
     bool printChemText(QWidget* parent, const QString& text);

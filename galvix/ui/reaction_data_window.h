@@ -28,6 +28,8 @@ class ReactionDataWindow : public QMainWindow {
     QString resultText() const;
     void copy();
     void print();
+    // The Conditions window for the shown reaction, modal.
+    void showConditions();
 
     // A label of the array Label(4..23).
     QLabel* label(int index) const { return labels_.at(index); }

@@ -156,6 +156,30 @@ TEST_F(ReactionSessionTest, ACancelledSortKeepsTheListsAndTheArrangement) {
     EXPECT_EQ(session.list(ListSide::Reduction).front(), "M1+ + e -> M1");
 }
 
+TEST_F(ReactionSessionTest, PotentialsFollowEveryArrangement) {
+    // A custom copy of M2's text with another potential: the lowest entry wins.
+    dir.write("Custom.dat", "2\r\n\"M2 -> M2+ + e\",9\r\n\"X -> X+ + e\",-1.5\r\n");
+    for (const Arrangement arrangement :
+         {Arrangement::Alphabetical, Arrangement::Ascending, Arrangement::Descending}) {
+        ASSERT_EQ(session.arrange(arrangement).status, ArrangeStatus::Done);
+        for (const ListSide side : {ListSide::Oxidation, ListSide::Reduction}) {
+            const auto& items = session.list(side);
+            const auto& potentials = session.potentialTexts(side);
+            ASSERT_EQ(potentials.size(), items.size());
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                const auto data = session.halfReaction(side, items[i], static_cast<int>(i)).data;
+                ASSERT_TRUE(data);
+                EXPECT_EQ(potentials[i], data->potentialText) << items[i];
+            }
+        }
+    }
+    // Descending: the custom M2 (9 V) sorts first but shows the potential of
+    // built-in M2, the entry Calculate takes for that text.
+    EXPECT_EQ(session.list(ListSide::Oxidation).front(), "M2 -> M2+ + e");
+    EXPECT_EQ(session.potentialTexts(ListSide::Oxidation).front(), "0.002 V");
+    EXPECT_EQ(session.potentialTexts(ListSide::Oxidation).back(), "-1.5 V");
+}
+
 TEST_F(ReactionSessionTest, FindRemembersItsCriteriaForFindNext) {
     ASSERT_EQ(session.arrange(Arrangement::Alphabetical).status, ArrangeStatus::Done);
     EXPECT_EQ(session.find({"m5+ ", false, false, ListSide::Reduction}), 4u);
