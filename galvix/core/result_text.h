@@ -42,6 +42,10 @@ std::string OutputHeader();
 // the media differ). Every line ends with CR LF.
 std::string ReactionResultText(const CellReactionResult& result);
 
+// "Net reaction:", the equation (or why there is none) and, when the media
+// differ, the note; CR LF after each line.
+std::string NetReactionLines(const NetReaction& net);
+
 // The data of one half reaction as one list shows it.
 struct HalfReactionData {
     std::string text;          // as the list shows it
