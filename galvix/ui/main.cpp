@@ -38,9 +38,13 @@ int RunWithoutWindows(const galvix::Command& command, int argc, char** argv) {
         command.kind == galvix::CommandKind::List
             ? galvix::RunList(command.list, dataDirectory)
             : galvix::RunCalculate(command.calculate, dataDirectory);
-    std::fputs(output.out.c_str(), stdout);
+    const bool written = std::fputs(output.out.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
     if (!output.error.empty())
         std::fprintf(stderr, "galvix3: %s\n", output.error.c_str());
+    if (!written) {
+        std::fputs("galvix3: the results cannot be written\n", stderr);
+        return galvix::ExitFailure;
+    }
     return output.exitCode;
 }
 
