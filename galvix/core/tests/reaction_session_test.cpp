@@ -7,8 +7,8 @@
 
 #include <chrono>
 #include <filesystem>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace galvix {
 namespace {
@@ -139,8 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         SourceCase{"built_in_reduction", ListSide::Reduction, "M1+ + e -> M1", kSources, "Book A"},
         SourceCase{"built_in_without_record", ListSide::Oxidation, "M2 -> M2+ + e", kSources, ""},
         SourceCase{"no_sources_file", ListSide::Oxidation, "M1 -> M1+ + e", std::nullopt, ""},
-        SourceCase{"custom_entry_named_in_the_file", ListSide::Oxidation, "Q1 -> Q1+ + e",
-                   kSources, ""}),
+        SourceCase{"custom_entry_named_in_the_file", ListSide::Oxidation, "Q1 -> Q1+ + e", kSources,
+                   ""}),
     testing::RowName());
 
 TEST_F(ReactionSessionTest, ACancelledSortKeepsTheListsAndTheArrangement) {

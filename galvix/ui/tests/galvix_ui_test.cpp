@@ -167,7 +167,8 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
         QString shownSource;
         bool customHasSource = true;
         const std::pair<std::string, QString*> entries[] = {
-            {Chem("Cu\x8d\xa2 + 2e -> Cu"), &shownSource}, {Chem("Mt\x8e\xa2 + 3e -> Mt"), nullptr}};
+            {Chem("Cu\x8d\xa2 + 2e -> Cu"), &shownSource},
+            {Chem("Mt\x8e\xa2 + 3e -> Mt"), nullptr}};
         for (const auto& [text, into] : entries) {
             QVERIFY(main.selectItem(ListSide::Reduction, text));
             WhenModalOpens([&, target = into](QWidget* modal) {
