@@ -184,9 +184,11 @@ class ConditionsWindowTest : public QObject, public GalvixFixture {
         // H⁺ (row 1 of the oxidation half-cell) takes a concentration until a pH is set.
         QLineEdit* hydrogenIon = conditions.halfCell(HalfCell::Oxidation)->amountBox(1);
         QVERIFY(hydrogenIon->isEnabled());
+        hydrogenIon->setText("0.5");
         oxidationPH->setText("7");
         QCOMPARE(reductionPH->text(), QString("7"));
         QVERIFY(!hydrogenIon->isEnabled());
+        QCOMPARE(hydrogenIon->text(), QString("1.00e-7"));
         // The same pH on both sides cancels in the cell: E(cell) stays 1.229 V.
         QCOMPARE(shown(conditions, "CellPotential"), QString("1.22900 V"));
         QCOMPARE(potential(conditions, HalfCell::Reduction), QString("0.81488 V"));
@@ -196,6 +198,10 @@ class ConditionsWindowTest : public QObject, public GalvixFixture {
         QCOMPARE(oxidationPH->text(), QString("7"));
         QCOMPARE(potential(conditions, HalfCell::Reduction), QString("1.22900 V"));
         QCOMPARE(conditions.conditions().oxidation.pH, std::optional<double>(7));
+        // Clearing the pH gives H⁺ back what was typed.
+        oxidationPH->clear();
+        QVERIFY(hydrogenIon->isEnabled());
+        QCOMPARE(hydrogenIon->text(), QString("0.5"));
     }
 
     void aSpeciesMayBeSolidOrDissolved() {
