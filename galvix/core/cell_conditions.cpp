@@ -212,11 +212,8 @@ struct Activities {
 
 double LnActivity(const ConditionSpecies& s, const HalfCellConditions& given,
                   const std::optional<double>& amount) {
-    if (s.setByPH() && given.pH) {
-        const double lnHydrogen = -*given.pH * kLn10;
-        return s.waterIon == WaterIon::Hydrogen ? lnHydrogen
-                                                : std::log(WaterIonProduct) - lnHydrogen;
-    }
+    if (s.setByPH() && given.pH)
+        return WaterIonLog10(s.waterIon, *given.pH) * kLn10;
     switch (s.medium) {
     case SpeciesMedium::Solvent:
     case SpeciesMedium::PureSubstance:
@@ -378,6 +375,10 @@ ConditionsOutcome EvaluateConditions(const CellReactionResult& reaction,
     outcome.log10K = n * outcome.standardCellPotential / (rtOverF * kLn10);
     outcome.occurs = outcome.cellPotential > 0;
     return outcome;
+}
+
+double WaterIonLog10(WaterIon ion, double pH) {
+    return ion == WaterIon::Hydroxide ? std::log10(WaterIonProduct) + pH : -pH;
 }
 
 std::string PowerOfTenText(double log10Value) {

@@ -112,6 +112,9 @@ inline constexpr const char* ChemStandardNote =
     "Note: E\xf8 is taken as independent of temperature."; // Chem bytes
 } // namespace conditions_caption
 
+// log10 of the concentration of H⁺ or OH⁻ that a pH sets (Kw = 1.0e-14).
+double WaterIonLog10(WaterIon ion, double pH);
+
 // The displayed values of an outcome.
 struct ConditionsTexts {
     std::string oxidationPotential; // "0.79138 V"

@@ -35,7 +35,7 @@ bool SameHalfReactions(const CellReactionResult& a, const CellReactionResult& b)
 } // namespace
 
 ConditionsWindow::ConditionsWindow(GalvixWindows& windows)
-    : QDialog(nullptr), context_(windows.context()), session_(windows.session()) {
+    : context_(windows.context()), session_(windows.session()) {
     setObjectName("Conditions");
     setWindowTitle("Galvix -- Conditions");
     createControls();
@@ -64,7 +64,7 @@ void ConditionsWindow::createControls() {
     layout->addWidget(createResults(this));
     layout->addLayout(ButtonRow(this, {{"Copy", "Copy", [this] { copy(); }},
                                        {"Print", "Print", [this] { print(); }},
-                                       {"Close", "Close", [this] { hide(); }, true}}));
+                                       {"Close", "Close", [this] { hide(); }}}));
 
     for (HalfCellBox* box : {oxidation_, reduction_})
         box->setOnChange([this] { recalculate(); });

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -80,7 +81,7 @@ void HalfCellBox::showSpecies(const std::string& halfReactionText, const HalfCel
     clearRows();
     for (const ConditionSpecies& s : species.species)
         addRow(s);
-    updateEnabled();
+    updateAmountBoxes();
 }
 
 void HalfCellBox::clearRows() {
@@ -94,7 +95,8 @@ void HalfCellBox::clearRows() {
 
 void HalfCellBox::addRow(const ConditionSpecies& species) {
     const int index = static_cast<int>(rows_.size());
-    SpeciesRow row{species};
+    SpeciesRow row;
+    row.species = species;
     row.name = NamedLabel(this, Indexed("Species", index), ChemDisplay(species.text));
     UseChemFont(row.name);
     speciesGrid_->addWidget(row.name, index, 0);
@@ -138,15 +140,31 @@ bool HalfCellBox::takesAmount(const SpeciesRow& row) const {
     return row.amount && dissolved(row) && !(row.species.setByPH() && pHSet);
 }
 
-void HalfCellBox::updateEnabled() {
-    for (const SpeciesRow& row : rows_) {
-        if (row.amount)
-            row.amount->setEnabled(takesAmount(row));
+// H⁺ and OH⁻ show the concentration a pH sets, and what the user typed
+// again once the pH is cleared.
+void HalfCellBox::updateAmountBoxes() {
+    const std::optional<double> pH = ReadConditionNumber(pH_->text().toStdString());
+    const bool pHSet = !pH_->text().trimmed().isEmpty();
+    for (SpeciesRow& row : rows_) {
+        if (!row.amount)
+            continue;
+        const QSignalBlocker quiet(row.amount);
+        const bool byPH = row.species.setByPH() && pHSet;
+        if (byPH && !row.setByPH)
+            row.typed = row.amount->text();
+        if (byPH)
+            row.amount->setText(pH ? QString::fromStdString(
+                                         PowerOfTenText(WaterIonLog10(row.species.waterIon, *pH)))
+                                   : QString());
+        else if (row.setByPH)
+            row.amount->setText(row.typed);
+        row.setByPH = byPH;
+        row.amount->setEnabled(takesAmount(row));
     }
 }
 
 void HalfCellBox::changed() {
-    updateEnabled();
+    updateAmountBoxes();
     if (onChange_)
         onChange_();
 }

@@ -45,11 +45,13 @@ class HalfCellBox : public QGroupBox {
         QComboBox* choice = nullptr; // for a species that may be solid or dissolved
         QLineEdit* amount = nullptr; // for a species with a concentration or pressure
         QLabel* unit = nullptr;
+        bool setByPH = false; // the amount box shows what the pH sets
+        QString typed;        // what the user typed there before
     };
 
     void addRow(const ConditionSpecies& species);
     void clearRows();
-    void updateEnabled();
+    void updateAmountBoxes();
     bool dissolved(const SpeciesRow& row) const;
     bool takesAmount(const SpeciesRow& row) const;
     void changed();

@@ -423,6 +423,12 @@ TEST(ConditionsResultTextTest, AFaultReplacesTheResults) {
               "Conditions:\r\n\"Cu²⁺\" is not a species of the oxidation half reaction\r\n");
 }
 
+TEST(WaterIonTest, APHSetsBothIonsOfWater) {
+    EXPECT_DOUBLE_EQ(WaterIonLog10(WaterIon::Hydrogen, 3), -3);
+    EXPECT_DOUBLE_EQ(WaterIonLog10(WaterIon::Hydroxide, 3), -11);
+    EXPECT_DOUBLE_EQ(WaterIonLog10(WaterIon::Hydroxide, 14), 0);
+}
+
 struct NumberCase {
     const char* name;
     const char* text;

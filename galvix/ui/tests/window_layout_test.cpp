@@ -3,6 +3,7 @@
 #include "galvix_fixture.h"
 #include "ui/about_dialog.h"
 #include "ui/applications_dialog.h"
+#include "ui/conditions_window.h"
 #include "ui/custom_reactions_dialog.h"
 #include "ui/element_list_window.h"
 #include "ui/half_reaction_data_dialog.h"
@@ -77,6 +78,14 @@ class WindowLayoutTest : public QObject, public GalvixFixture {
         return &window<ReactionDataWindow>();
     }
 
+    QWidget* conditions(const char* oxidation, const char* reduction) {
+        calculatePair(oxidation, reduction);
+        auto& conditions = window<ConditionsWindow>();
+        conditions.showLastResult();
+        conditions.show();
+        return &conditions;
+    }
+
     template <class Window> QWidget* shown() {
         Window& dialog = window<Window>();
         dialog.show();
@@ -101,6 +110,14 @@ class WindowLayoutTest : public QObject, public GalvixFixture {
         });
         QTest::newRow("reaction that does not occur")
             << Opener([](WindowLayoutTest& t) { return t.reactionData("Li\xa2 + e -> Li"); });
+        QTest::newRow("conditions of a reaction that occurs") << Opener([](WindowLayoutTest& t) {
+            return t.conditions("Zn -> Zn\x8d\xa2 + 2e", "Cu\x8d\xa2 + 2e -> Cu");
+        });
+        QTest::newRow("conditions of a reaction that does not occur")
+            << Opener([](WindowLayoutTest& t) {
+                   return t.conditions("Mn\x8d\xa2 + 4 H\xb7O -> MnO\xb9\xa3 + 8 H\xa2 + 5e",
+                                       "Fe\x8e\xa2 + e -> Fe\x8d\xa2");
+               });
         QTest::newRow("custom reactions") << Opener([](WindowLayoutTest& t) {
             t.writeFile("Custom.dat", "1\r\n\"Ag -> Ag\xa2 + e\",-0.8\r\n");
             t.mainScreen();
