@@ -8,11 +8,14 @@
 #include "molva/ui/composition_window.h"
 #include "molva/ui/input_line.h"
 #include "platform/testing/test_services.h"
+#include "ui/conditions_window.h"
 #include "ui/galvix_context.h"
 #include "ui/galvix_windows.h"
+#include "ui/half_cell_box.h"
 #include "ui/main_screen.h"
 #include "ui/reaction_data_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFontDatabase>
@@ -63,6 +66,32 @@ void SaveMolvaLayouts(platform::Services services, const QString& dataDirectory,
     SaveFromDisplay(composition, output + "/molva-composition.png");
 }
 
+// The Conditions window of the pair selected on the main screen, with the
+// amount boxes given (half-cell, row, text) filled in.
+struct AmountEntry {
+    galvix::HalfCell halfCell;
+    int row;
+    const char* text;
+};
+
+void SaveConditions(galvix::ui::GalvixWindows& galvix, const char* oxidation, const char* reduction,
+                    std::initializer_list<AmountEntry> amounts, const char* pH,
+                    const QString& path) {
+    auto& main = galvix.get<galvix::ui::MainScreen>();
+    main.selectItem(galvix::ListSide::Oxidation, oxidation);
+    main.selectItem(galvix::ListSide::Reduction, reduction);
+    main.calculate();
+    auto& conditions = galvix.get<galvix::ui::ConditionsWindow>();
+    conditions.showLastResult();
+    for (const AmountEntry& amount : amounts)
+        conditions.halfCell(amount.halfCell)->amountBox(amount.row)->setText(amount.text);
+    conditions.halfCell(galvix::HalfCell::Oxidation)->pHBox()->setText(pH);
+    conditions.show();
+    SaveFromDisplay(conditions, path);
+    conditions.hide();
+    galvix.get<galvix::ui::ReactionDataWindow>().hide();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +115,16 @@ int main(int argc, char** argv) {
     Save(main, output + "/galvix3-main.png");
     main.calculate();
     Save(galvix.get<galvix::ui::ReactionDataWindow>(), output + "/galvix3-reaction.png");
+    using galvix::HalfCell;
+    SaveConditions(galvix, "Zn -> Zn\x8d\xa2 + 2e", "Cu\x8d\xa2 + 2e -> Cu",
+                   {{HalfCell::Oxidation, 1, "0.10"}, {HalfCell::Reduction, 0, "0.0010"}}, "",
+                   output + "/galvix3-conditions.png");
+    SaveConditions(galvix, "Mn\x8d\xa2 + 4 H\xb7O -> MnO\xb9\xa3 + 8 H\xa2 + 5e",
+                   "Fe\x8e\xa2 + e -> Fe\x8d\xa2", {{HalfCell::Oxidation, 0, "0.01"}}, "3",
+                   output + "/galvix3-conditions-no.png");
+    main.findChild<QAction*>("potentials")->trigger();
+    main.show();
+    SaveFromDisplay(main, output + "/galvix3-potentials.png");
 
     SaveMolvaLayouts(services.services(), QString::fromStdString(dataDirectory), output);
     return 0;

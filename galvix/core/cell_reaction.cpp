@@ -115,6 +115,8 @@ CalculateOutcome CalculateWithTable(const HalfReactionTable& table, std::string_
     r.overallLogK = m1 * oxidation.oxidationLogK + m2 * reduction.reductionLogK;
     r.overallLogKText = GeneralFormat(r.overallLogK);
     WriteSides(r, oxidation, reduction, m1, m2);
+    r.netReaction = BuildNetReaction(r.oxidationText, static_cast<int>(m1), r.reductionText,
+                                     static_cast<int>(m2));
     return outcome;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "half_reaction_table.h"
+#include "net_reaction.h"
 
 #include <optional>
 #include <string>
@@ -32,6 +33,8 @@ struct CellReactionResult {
     std::string cellPotentialText;
     std::string freeEnergyText;
     std::string equilibriumConstantText;
+    // Both half reactions as one equation, electrons and common species cancelled.
+    NetReaction netReaction;
 
     // The numbers behind the texts.
     double oxidationMultiplier = 1; // m1: the oxidation half reaction's coefficient

@@ -101,8 +101,11 @@ void AddForm(std::string& form, std::string_view label) {
         std::string_view word = label.substr(start, end - start);
         while (word.starts_with(' '))
             word.remove_prefix(1);
-        if (!word.empty() && word != "s" && word != "l" && word != "g")
-            form += (form.empty() ? "" : ",") + std::string(word);
+        if (!word.empty() && word != "s" && word != "l" && word != "g") {
+            if (!form.empty())
+                form += ',';
+            form += word;
+        }
         start = end + 1;
     }
 }
@@ -305,9 +308,15 @@ std::string ReadSide(std::string_view side, std::vector<Term>& terms) {
         if (!read.ok())
             return read.error;
         term.species = std::move(read.species);
+        term.text = std::string(text);
         terms.push_back(std::move(term));
     }
     return {};
+}
+
+std::string ReadSides(std::string_view left, std::string_view right, HalfReactionFormula& formula) {
+    std::string error = ReadSide(left, formula.left);
+    return error.empty() ? ReadSide(right, formula.right) : error;
 }
 
 } // namespace
@@ -332,9 +341,17 @@ FormulaRead ParseHalfReaction(std::string_view oxidationText) {
         return read;
     }
     read.formula.electrons = *electrons;
-    read.error = ReadSide(split->left, read.formula.left);
-    if (read.error.empty())
-        read.error = ReadSide(right.substr(0, last), read.formula.right);
+    read.error = ReadSides(split->left, right.substr(0, last), read.formula);
+    return read;
+}
+
+FormulaRead ParseEquation(std::string_view text) {
+    FormulaRead read;
+    const auto split = SplitAtArrow(text);
+    if (!split)
+        read.error = "no \"" + std::string(Arrow) + "\"";
+    else
+        read.error = ReadSides(split->left, split->right, read.formula);
     return read;
 }
 

@@ -23,9 +23,11 @@ struct Species {
 struct Term {
     int coefficient = 1;
     Species species;
+    std::string text; // the species as written, without its coefficient
 };
 
-// An oxidation half reaction: left -> right + electrons.
+// An oxidation half reaction: left -> right + electrons; an equation without
+// electrons has none.
 struct HalfReactionFormula {
     std::vector<Term> left;
     std::vector<Term> right; // without the electrons
@@ -57,5 +59,9 @@ SpeciesRead ParseSpecies(std::string_view text);
 // " -> ", each with an optional count and a space before it, and the electrons
 // last as " + e" or " + ne".
 FormulaRead ParseHalfReaction(std::string_view oxidationText);
+
+// Reads an equation without electrons, such as a net reaction: species joined
+// by " + " on both sides of the first " -> ".
+FormulaRead ParseEquation(std::string_view text);
 
 } // namespace galvix

@@ -1,8 +1,11 @@
 #include "reaction_session.h"
 
 #include "find_text.h"
+#include "number_text.h"
+#include "reaction_sources.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace galvix {
 
@@ -21,6 +24,28 @@ void DropLaterCopies(std::vector<CustomRecord>& records, std::size_t first) {
         std::remove_if(records.begin() + static_cast<std::ptrdiff_t>(first) + 1, records.end(),
                        [&](const CustomRecord& record) { return record.text == text; });
     records.erase(later, records.end());
+}
+
+// The potential of each list item's entry; the lowest entry with the item's
+// text, as Calculate finds it.
+std::vector<std::string> PotentialTexts(const HalfReactionTable& table,
+                                        const std::vector<std::string>& items, ListSide side) {
+    std::unordered_map<std::string_view, double> potentials;
+    for (int entry = table.count(); entry >= 1; --entry) {
+        const HalfReactionEntry& e = table[entry];
+        if (side == ListSide::Oxidation)
+            potentials[e.oxidationText] = e.oxidationPotential;
+        else
+            potentials[e.reductionText] = e.reductionPotential;
+    }
+    std::vector<std::string> texts;
+    texts.reserve(items.size());
+    for (const std::string& item : items) {
+        const auto found = potentials.find(item);
+        texts.push_back(found == potentials.end() ? std::string()
+                                                  : GeneralFormat(found->second) + " V");
+    }
+    return texts;
 }
 
 } // namespace
@@ -64,11 +89,17 @@ ArrangeOutcome ReactionSession::arrange(Arrangement arrangement, const SortProgr
         lists_ = std::move(*sorted);
     }
     arrangement_ = arrangement;
+    potentials_.oxidation = PotentialTexts(*table, lists_.oxidation, ListSide::Oxidation);
+    potentials_.reduction = PotentialTexts(*table, lists_.reduction, ListSide::Reduction);
     return {};
 }
 
 const std::vector<std::string>& ReactionSession::list(ListSide side) const {
     return side == ListSide::Oxidation ? lists_.oxidation : lists_.reduction;
+}
+
+const std::vector<std::string>& ReactionSession::potentialTexts(ListSide side) const {
+    return side == ListSide::Oxidation ? potentials_.oxidation : potentials_.reduction;
 }
 
 CalculateOutcome ReactionSession::calculate(std::string_view oxidationItem,
@@ -105,6 +136,9 @@ HalfReactionLookup ReactionSession::halfReaction(ListSide side, std::string_view
         return lookup;
     }
     lookup.data = DataOf((*table_)[*entry], side);
+    if (*entry <= BuiltInCount)
+        lookup.data->source =
+            ReactionSources::Load(dataDirectory_).SourceOf(lookup.data->text).value_or("");
     return lookup;
 }
 

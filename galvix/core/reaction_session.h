@@ -78,6 +78,9 @@ class ReactionSession {
     Arrangement arrangement() const { return arrangement_; }
     const ListItems& lists() const { return lists_; }
     const std::vector<std::string>& list(ListSide side) const;
+    // E° of each item of a list, in the general format with " V", as the
+    // table held it when the list was arranged.
+    const std::vector<std::string>& potentialTexts(ListSide side) const;
 
     // Analyses the chosen pair on a refreshed table: each item is found by its
     // text, falling back to its 0-based list position + 1. A successful result
@@ -86,7 +89,8 @@ class ReactionSession {
                                int oxidationPosition, int reductionPosition);
     const std::optional<CellReactionResult>& lastResult() const { return lastResult_; }
 
-    // The data of one list item, found the way Calculate finds it.
+    // The data of one list item, found the way Calculate finds it, with the
+    // source of a built-in entry from Sources.dat when the file names one.
     HalfReactionLookup halfReaction(ListSide side, std::string_view item, int position);
 
     // Stores the criteria and returns the first matching position of the chosen list.
@@ -117,6 +121,7 @@ class ReactionSession {
     bool loaded_ = false;
     Arrangement arrangement_ = Arrangement::Alphabetical;
     ListItems lists_;
+    ListItems potentials_;
     SearchCriteria search_;
     std::optional<CellReactionResult> lastResult_;
     FileWriter writer_ = ReplaceFileContents;

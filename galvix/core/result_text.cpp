@@ -33,22 +33,34 @@ std::string ReactionResultText(const CellReactionResult& r) {
     text += Line(EquilibriumConstant + r.equilibriumConstantText);
     text += Line(std::string(Delta) + ChemFreeEnergy + r.freeEnergyText) + Line(Reaction);
     text += Line(LeftSide) + Line(r.leftSideText) + Line(RightSide) + Line(r.rightSideText);
-    return text;
+    return text + NetReactionLines(r.netReaction);
+}
+
+std::string NetReactionLines(const NetReaction& net) {
+    std::string lines = Line(caption::NetReactionHeading) + Line(net.text());
+    return net.mediaDiffer ? lines + Line(MediaDifferNote) : lines;
 }
 
 HalfReactionData DataOf(const HalfReactionEntry& entry, ListSide side) {
     if (side == ListSide::Oxidation)
-        return {entry.oxidationText, "Oxidation", GeneralFormat(entry.oxidationPotential) + " V",
-                GeneralFormat(entry.oxidationLogK)};
-    return {entry.reductionText, "Reduction", GeneralFormat(entry.reductionPotential) + " V",
-            GeneralFormat(entry.reductionLogK)};
+        return {entry.oxidationText,
+                "Oxidation",
+                GeneralFormat(entry.oxidationPotential) + " V",
+                GeneralFormat(entry.oxidationLogK),
+                {}};
+    return {entry.reductionText,
+            "Reduction",
+            GeneralFormat(entry.reductionPotential) + " V",
+            GeneralFormat(entry.reductionLogK),
+            {}};
 }
 
 std::string HalfReactionDataText(const HalfReactionData& data) {
     using namespace caption;
     return OutputHeader() + Line(HalfReactionDataHeading) + Line(HalfReaction) + Line(data.text) +
            Line(HalfReactionType) + Line(data.type) + Line(HalfReactionPotential) +
-           Line(data.potentialText) + Line(HalfReactionLogK) + data.logKText;
+           Line(data.potentialText) + Line(HalfReactionLogK) + data.logKText +
+           (data.source.empty() ? "" : kLineEnd + std::string(SourcePrefix) + data.source);
 }
 
 } // namespace galvix

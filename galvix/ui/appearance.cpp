@@ -69,6 +69,14 @@ void WriteAppearance(platform::SettingsStore& settings, const Appearance& appear
     settings.write("Options", "tool", " " + QString::number(appearance.tool));
 }
 
+bool ReadShowPotentials(const platform::SettingsStore& settings) {
+    return StoredNumber(settings.read("Options", "potentials", "0"), 0) == 1;
+}
+
+void WriteShowPotentials(platform::SettingsStore& settings, bool shown) {
+    settings.write("Options", "potentials", shown ? " 1" : " 0");
+}
+
 QString FamilyInUse(const QString& family) {
     if (QFontDatabase::hasFamily(family))
         return family;

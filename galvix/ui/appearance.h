@@ -30,6 +30,11 @@ Appearance ReadAppearance(const platform::SettingsStore& settings);
 // Writes "tips", "font", "color" and "tool", numbers with a leading space.
 void WriteAppearance(platform::SettingsStore& settings, const Appearance& appearance);
 
+// "potentials" of section "Options": whether the main screen's lists show E°
+// ("1"), off by default.
+bool ReadShowPotentials(const platform::SettingsStore& settings);
+void WriteShowPotentials(platform::SettingsStore& settings, bool shown);
+
 // The numeric value of a stored text (leading blanks allowed), or the default.
 int StoredNumber(const QString& text, int defaultValue);
 

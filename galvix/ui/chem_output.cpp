@@ -1,5 +1,6 @@
 #include "chem_output.h"
 
+#include "core/chem_unicode.h"
 #include "platform/chem_text.h"
 
 #include <QListWidget>
@@ -83,6 +84,10 @@ QString ChemToHtml(const QString& decoded) {
     }
     close();
     return html + "</p></body></html>";
+}
+
+QString ChemToPlainText(const QString& decoded) {
+    return QString::fromStdString(ChemToUtf8(platform::EncodeCp1252(decoded)));
 }
 
 } // namespace galvix::ui

@@ -1,6 +1,6 @@
 // Chem texts on the screen and on the clipboard: the Windows-1252 bytes shown
-// in the Chem font, and the same text as HTML in which the Chem codes are real
-// subscripts, superscripts, Δ and °.
+// in the Chem font, and the same text as HTML and as plain text in which the
+// Chem codes are real subscripts, superscripts, Δ and °.
 #pragma once
 
 #include <QString>
@@ -23,5 +23,8 @@ std::string ItemBytes(const QListWidgetItem* item);
 
 // The text as HTML for word processors without the Chem font.
 QString ChemToHtml(const QString& decoded);
+
+// The text with real subscripts, superscripts, Δ and ° for plain-text readers.
+QString ChemToPlainText(const QString& decoded);
 
 } // namespace galvix::ui

@@ -32,9 +32,22 @@ bool GalvixContext::ask(QWidget* parent, const QString& question, platform::Mess
 
 void GalvixContext::copyChemText(QWidget* parent, const QString& text, const QString& note) {
     services.clipboard.clear();
-    services.clipboard.setText(text, ChemToHtml(text));
+    services.clipboard.setText(ChemToPlainText(text), ChemToHtml(text));
     if (!note.isEmpty())
         message(parent, note);
+}
+
+void GalvixContext::copyResult(QWidget* parent, const QString& text) {
+    copyChemText(parent, text,
+                 "Note: to view reactions (and the delta symbol) properly (in a word processor), "
+                 "convert them to the Chem (Chem.ttf) font.");
+}
+
+void GalvixContext::printResult(QWidget* parent, const QString& text) {
+    if (!ask(parent, "Do you want to print the results?", platform::MessageIcon::Question))
+        return;
+    if (!printChemText(parent, text))
+        message(parent, "Error printing!", platform::MessageIcon::Critical);
 }
 
 bool GalvixContext::printChemText(QWidget* parent, const QString& text) {

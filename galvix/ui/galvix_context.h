@@ -41,8 +41,14 @@ class GalvixContext {
     // Asks a Yes/No question; true when the answer is Yes.
     bool ask(QWidget* parent, const QString& question, platform::MessageIcon icon,
              platform::MessageButton defaultButton = platform::MessageButton::Yes);
-    // Puts a Chem text on the clipboard, plain and as HTML, then shows the note.
+    // Puts a Chem text on the clipboard, as plain text with real sub- and
+    // superscripts and as HTML, then shows the note.
     void copyChemText(QWidget* parent, const QString& text, const QString& note);
+    // Copy of a result window: the text on the clipboard, then the note on the
+    // Chem font.
+    void copyResult(QWidget* parent, const QString& text);
+    // Print of a result window: asks first; a failure shows "Error printing!".
+    void printResult(QWidget* parent, const QString& text);
     // Prints a text in Chem at 10 points after the page preparation; true when
     // it printed or the user cancelled the printer dialog, false on a failure.
     bool printChemText(QWidget* parent, const QString& text);

@@ -2,6 +2,7 @@
 
 #include "about_dialog.h"
 #include "applications_dialog.h"
+#include "conditions_window.h"
 #include "custom_reactions_dialog.h"
 #include "element_list_window.h"
 #include "galvix_context.h"

@@ -16,6 +16,7 @@ namespace galvix::ui {
 class GalvixContext;
 class AboutDialog;
 class ApplicationsDialog;
+class ConditionsWindow;
 class CustomReactionsDialog;
 class ElementListWindow;
 class HalfReactionDataDialog;
@@ -71,7 +72,7 @@ class GalvixWindows {
                std::unique_ptr<OptionsDialog>, std::unique_ptr<ProgressWindow>,
                std::unique_ptr<SearchDialog>, std::unique_ptr<ListOutputDialog>,
                std::unique_ptr<AboutDialog>, std::unique_ptr<ApplicationsDialog>,
-               std::unique_ptr<SaveReactionDialog>>
+               std::unique_ptr<SaveReactionDialog>, std::unique_ptr<ConditionsWindow>>
         windows_;
 };
 

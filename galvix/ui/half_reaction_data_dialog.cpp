@@ -39,6 +39,9 @@ HalfReactionDataDialog::HalfReactionDataDialog(GalvixWindows& windows)
     }
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
+    source_ = SelectableLabel(this, "lblSource");
+    source_->setWordWrap(true);
+    layout->addWidget(source_);
     layout->addLayout(
         ButtonRow(this, {{"Command1", "OK", [this] { accept(); }},
                          {"Command2", "Abbreviations", [this] { showAbbreviations(); }},
@@ -55,6 +58,8 @@ void HalfReactionDataDialog::showData(const HalfReactionData& shown) {
     type_->setText(QString::fromStdString(shown.type));
     potential_->setText(QString::fromStdString(shown.potentialText));
     logK_->setText(QString::fromStdString(shown.logKText));
+    source_->setText(ChemDisplay(caption::SourcePrefix + shown.source));
+    source_->setVisible(!shown.source.empty());
 }
 
 QString HalfReactionDataDialog::dataText() const {

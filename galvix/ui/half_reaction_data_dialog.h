@@ -36,6 +36,7 @@ class HalfReactionDataDialog : public QDialog {
     QLabel* potential_;
     QLabel* logK_;
     QLabel* formula_;
+    QLabel* source_; // "Source: ..." of a built-in half reaction, hidden for others
 };
 
 } // namespace galvix::ui

@@ -1,4 +1,6 @@
-// The galvix3 program: the splash window starts everything.
+// The galvix3 program: the splash window starts everything, unless the
+// command line asks for a calculation or a list, which need no window.
+#include "core/command_line.h"
 #include "core/reaction_session.h"
 #include "data_folder.h"
 #include "galvix_context.h"
@@ -7,46 +9,73 @@
 #include "splash_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStandardPaths>
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
-
-constexpr const char* kHelp =
-    "Usage: galvix3 [--help | --version]\n"
-    "\n"
-    "Galvix3 predicts redox reactions from standard electrode potentials: choose one half\n"
-    "reaction to be oxidised and one to be reduced, and it balances the electrons and gives\n"
-    "E(cell), log K, K, the Gibbs free energy change and whether the reaction will occur.\n"
-    "\n"
-    "Data files are read from the program's folder when Data.dat is there, otherwise from\n"
-    "the user's data folder (~/.local/share/Galvix3), which is filled from the installed\n"
-    "copies; your own half reactions (Custom.dat) and saved reactions (Saved.dat) live there.\n";
 
 // The installed data beside a program in PREFIX/bin: PREFIX/share/galvix3.
 QString InstalledShare(const QString& programDirectory, const QString& subfolder) {
     return programDirectory + "/../share/" + subfolder;
 }
 
+QString DataDirectory(const QString& programDirectory) {
+    return galvix::ui::ChooseDataDirectory(
+        programDirectory, InstalledShare(programDirectory, "galvix3"),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+// --calc and --list: answers on standard output, no window and no display.
+int RunWithoutWindows(const galvix::Command& command, int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(galvix::ui::kApplicationName);
+    const std::string dataDirectory =
+        DataDirectory(QCoreApplication::applicationDirPath()).toStdString();
+    const galvix::CommandOutput output =
+        command.kind == galvix::CommandKind::List
+            ? galvix::RunList(command.list, dataDirectory)
+            : galvix::RunCalculate(command.calculate, dataDirectory);
+    const bool written = std::fputs(output.out.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+    if (!output.error.empty())
+        std::fprintf(stderr, "galvix3: %s\n", output.error.c_str());
+    if (!written) {
+        std::fputs("galvix3: the results cannot be written\n", stderr);
+        return galvix::ExitFailure;
+    }
+    return output.exitCode;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    const galvix::Command command =
+        galvix::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!command.ok()) {
+        std::fprintf(stderr, "galvix3: %s\nTry 'galvix3 --help' for more information.\n",
+                     command.usageError.c_str());
+        return galvix::ExitUsage;
+    }
+    switch (command.kind) {
+    case galvix::CommandKind::Help:
+        std::fputs(galvix::HelpText().c_str(), stdout);
+        return 0;
+    case galvix::CommandKind::Version:
         std::printf("galvix3 %s\n", GALVIX_VERSION);
         return 0;
-    }
-    if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
-        std::fputs(kHelp, stdout);
-        return 0;
+    case galvix::CommandKind::Calculate:
+    case galvix::CommandKind::List:
+        return RunWithoutWindows(command, argc, argv);
+    case galvix::CommandKind::Windows:
+        break;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(galvix::ui::kApplicationName);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString programDirectory = QApplication::applicationDirPath();
-    const QString dataDirectory = galvix::ui::ChooseDataDirectory(
-        programDirectory, InstalledShare(programDirectory, "galvix3"),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString dataDirectory = DataDirectory(programDirectory);
     platform::QtServices real(galvix::ui::kApplicationName, "Galvix3 Help",
                               galvix::ui::HelpPages());
     galvix::ui::GalvixContext context(real.services());

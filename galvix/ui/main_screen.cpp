@@ -14,6 +14,7 @@
 #include "jump_dialog.h"
 #include "list_output_dialog.h"
 #include "platform/menus.h"
+#include "potential_column.h"
 #include "progress_window.h"
 #include "reaction_data_window.h"
 #include "save_reaction_dialog.h"
@@ -45,11 +46,15 @@ QListWidget* ChemList(QWidget* parent, const char* name) {
     return list;
 }
 
-void ShowItems(QListWidget* list, const std::vector<std::string>& texts) {
+void ShowItems(QListWidget* list, const std::vector<std::string>& texts,
+               const std::vector<std::string>& potentials) {
     list->setUpdatesEnabled(false);
     list->clear();
-    for (const std::string& text : texts)
-        AddChemItem(list, ChemDisplay(text), text);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        QListWidgetItem* item = AddChemItem(list, ChemDisplay(texts[i]), texts[i]);
+        if (i < potentials.size())
+            item->setData(kPotentialRole, QString::fromStdString(potentials[i]));
+    }
     list->setUpdatesEnabled(true);
 }
 
@@ -98,6 +103,8 @@ void MainScreen::createControls() {
     grid->addWidget(NamedLabel(frame, "Label3", "REDUCTION"), 0, 2, Qt::AlignHCenter);
     oxidationList_ = ChemList(frame, "List1");
     reductionList_ = ChemList(frame, "List2");
+    oxidationPotentials_ = new PotentialColumn(oxidationList_);
+    reductionPotentials_ = new PotentialColumn(reductionList_);
     grid->addWidget(oxidationList_, 1, 0);
     grid->addWidget(reductionList_, 1, 2);
     oxidationJump_ = NamedButton(frame, "Command3", "Jump");
@@ -136,6 +143,9 @@ void MainScreen::createMenus() {
 
     QMenu* options = menuBar()->addMenu("&Options");
     createArrangementMenu(options);
+    actions_.potentials = platform::AddMenuItem(options, "potentials", "Show &potentials");
+    actions_.potentials->setCheckable(true);
+    connect(actions_.potentials, &QAction::triggered, this, &MainScreen::showPotentials);
     AddOptionsItems(options, this, windows_, "customize", "tippppp");
 
     QMenu* jump = menuBar()->addMenu("&Jump");
@@ -195,6 +205,10 @@ void MainScreen::loadApplications() {
 
 void MainScreen::load() {
     context_.applyAppearance(this);
+    const bool potentialsShown = ReadShowPotentials(context_.services.settings);
+    actions_.potentials->setChecked(potentialsShown);
+    for (PotentialColumn* column : {oxidationPotentials_, reductionPotentials_})
+        column->setShown(potentialsShown);
     loadApplications();
     rearrange(Arrangement::Alphabetical);
     scaleToScreen();
@@ -213,8 +227,19 @@ void MainScreen::scaleToScreen() {
 }
 
 void MainScreen::showLists() {
-    ShowItems(oxidationList_, session_.list(ListSide::Oxidation));
-    ShowItems(reductionList_, session_.list(ListSide::Reduction));
+    for (const ListSide side : {ListSide::Oxidation, ListSide::Reduction})
+        ShowItems(list(side), session_.list(side), session_.potentialTexts(side));
+}
+
+void MainScreen::showPotentials(bool shown) {
+    actions_.potentials->setChecked(shown);
+    for (PotentialColumn* column : {oxidationPotentials_, reductionPotentials_})
+        column->setShown(shown);
+    WriteShowPotentials(context_.services.settings, shown);
+}
+
+PotentialColumn* MainScreen::potentialColumn(ListSide side) const {
+    return side == ListSide::Oxidation ? oxidationPotentials_ : reductionPotentials_;
 }
 
 // Jump positions refer to table order, so jumping is offered in the

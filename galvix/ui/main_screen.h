@@ -21,6 +21,7 @@ namespace galvix::ui {
 
 class GalvixContext;
 class GalvixWindows;
+class PotentialColumn;
 enum class OutputMode;
 
 class MainScreen : public QMainWindow {
@@ -48,6 +49,9 @@ class MainScreen : public QMainWindow {
     bool selectItem(ListSide side, const std::string& bytes);
     // True when both lists have a selected entry.
     bool bothSelected() const;
+    // Shows or hides E° beside the entries of both lists, and stores the choice.
+    void showPotentials(bool shown);
+    PotentialColumn* potentialColumn(ListSide side) const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +71,8 @@ class MainScreen : public QMainWindow {
     ReactionSession& session_;
     QListWidget* oxidationList_ = nullptr;
     QListWidget* reductionList_ = nullptr;
+    PotentialColumn* oxidationPotentials_ = nullptr;
+    PotentialColumn* reductionPotentials_ = nullptr;
     QPushButton* oxidationJump_ = nullptr;
     QPushButton* reductionJump_ = nullptr;
     struct {
@@ -75,6 +81,7 @@ class MainScreen : public QMainWindow {
         QAction* alphabetical = nullptr;
         QAction* oxidationJump = nullptr;
         QAction* reductionJump = nullptr;
+        QAction* potentials = nullptr;
     } actions_;
     // Item 0 is the separator, items 1..20 the helper applications.
     std::array<QAction*, 21> applications_{};

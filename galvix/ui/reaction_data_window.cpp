@@ -4,6 +4,7 @@
 
 #include "appearance.h"
 #include "chem_output.h"
+#include "conditions_window.h"
 #include "controls.h"
 #include "core/reaction_session.h"
 #include "galvix_context.h"
@@ -27,6 +28,7 @@ namespace {
 const QString kGibbsCaption = QString::fromUtf8("G\u00B0 = ");
 const char* kPotentialTip = "Potential in volts";
 const char* kLogKTip = "Logarithm of the equilibrium constant";
+const QString kConditionsCaption = QString::fromUtf8("Conditions\u2026");
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -89,6 +91,9 @@ void ReactionDataWindow::createLabels() {
 QWidget* ReactionDataWindow::createResultsFrame(QWidget* parent) {
     auto* frame = Named<QGroupBox>(parent, "Frame2", "Results");
     auto* grid = new QGridLayout(frame);
+    // Offered beside the verdict, for a reaction that does not occur too.
+    QPushButton* conditionsButton = NamedButton(frame, "Conditions", kConditionsCaption);
+    connect(conditionsButton, &QPushButton::clicked, this, &ReactionDataWindow::showConditions);
     auto pair = [grid](int row, QWidget* caption, QWidget* value) {
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
@@ -103,6 +108,7 @@ QWidget* ReactionDataWindow::createResultsFrame(QWidget* parent) {
     pair(7, labels_[14], labels_[15]);
     grid->addWidget(labels_[16], 8, 0, 1, 2);
     pair(9, single_.willOccurCaption, labels_[17]);
+    grid->addWidget(conditionsButton, 9, 2);
     pair(10, single_.cellCaption, single_.cellPotential);
     pair(11, labels_[18], labels_[19]);
     pair(12, single_.constantCaption, single_.equilibriumConstant);
@@ -124,6 +130,15 @@ QWidget* ReactionDataWindow::createReactionFrame(QWidget* parent) {
     sides->addWidget(labels_[21], 0, 1);
     sides->addWidget(labels_[22], 1, 0);
     sides->addWidget(labels_[23], 1, 1);
+    net_.caption = SelectableLabel(reactionFrame_, "lblNetReaction", caption::NetReactionHeading);
+    net_.equation = SelectableLabel(reactionFrame_, "lblNetEquation");
+    UseChemFont(net_.equation);
+    net_.mediaNote = SelectableLabel(reactionFrame_, "lblMediaNote", ChemDisplay(MediaDifferNote));
+    UseChemFont(net_.mediaNote);
+    net_.mediaNote->setWordWrap(true);
+    sides->addWidget(net_.caption, 2, 0);
+    sides->addWidget(net_.equation, 2, 1);
+    sides->addWidget(net_.mediaNote, 3, 0, 1, 2);
     sides->setColumnStretch(1, 1);
     return reactionFrame_;
 }
@@ -141,7 +156,10 @@ QLayout* ReactionDataWindow::createButtons(QWidget* parent) {
 
 void ReactionDataWindow::createMenus() {
     AddFileMenu(this, windows_, [this] { backToMainScreen(); });
-    AddEditMenu(this, {"Copy", "Print", [this] { copy(); }, [this] { print(); }});
+    QMenu* edit = AddEditMenu(this, {"Copy", "Print", [this] { copy(); }, [this] { print(); }});
+    edit->addSeparator();
+    connect(platform::AddMenuItem(edit, "conditions", "Co&nditions\u2026"), &QAction::triggered,
+            this, &ReactionDataWindow::showConditions);
     AddOptionsItems(menuBar()->addMenu("&Options"), this, windows_, "cus", "llll");
     QMenu* help = AddHelpMenu(this, windows_, "the");
     connect(platform::AddMenuItem(help, "fssdsf", "A&bbreviations"), &QAction::triggered, this,
@@ -177,6 +195,8 @@ void ReactionDataWindow::showLastResult() {
     labels_[19]->setText(Text(result.overallLogKText));
     labels_[21]->setText(ChemDisplay(result.leftSideText));
     labels_[23]->setText(ChemDisplay(result.rightSideText));
+    net_.equation->setText(ChemDisplay(result.netReaction.text()));
+    net_.mediaNote->setVisible(result.netReaction.mediaDiffer);
     single_.cellPotential->setText(Text(result.cellPotentialText));
     single_.equilibriumConstant->setText(Text(result.equilibriumConstantText));
     single_.freeEnergy->setText(Text(result.freeEnergyText));
@@ -194,16 +214,17 @@ QString ReactionDataWindow::resultText() const {
 }
 
 void ReactionDataWindow::copy() {
-    context_.copyChemText(this, resultText(),
-                          "Note: to view reactions (and the delta symbol) properly (in a word "
-                          "processor), convert them to the Chem (Chem.ttf) font.");
+    context_.copyResult(this, resultText());
 }
 
 void ReactionDataWindow::print() {
-    if (!context_.ask(this, "Do you want to print the results?", platform::MessageIcon::Question))
-        return;
-    if (!context_.printChemText(this, resultText()))
-        context_.message(this, "Error printing!", platform::MessageIcon::Critical);
+    context_.printResult(this, resultText());
+}
+
+void ReactionDataWindow::showConditions() {
+    ConditionsWindow& conditions = windows_.get<ConditionsWindow>();
+    conditions.showLastResult();
+    conditions.exec();
 }
 
 void ReactionDataWindow::showAbbreviations() {

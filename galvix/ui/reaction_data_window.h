@@ -28,9 +28,13 @@ class ReactionDataWindow : public QMainWindow {
     QString resultText() const;
     void copy();
     void print();
+    // The Conditions window for the shown reaction, modal.
+    void showConditions();
 
     // A label of the array Label(4..23).
     QLabel* label(int index) const { return labels_.at(index); }
+    QLabel* netEquation() const { return net_.equation; }
+    QLabel* mediaNote() const { return net_.mediaNote; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +66,12 @@ class ReactionDataWindow : public QMainWindow {
         QLabel* freeEnergy = nullptr;
     } single_;
     QGroupBox* reactionFrame_ = nullptr;
+    // Below the two sides: the net equation, and the note when the media differ.
+    struct {
+        QLabel* caption = nullptr;
+        QLabel* equation = nullptr;
+        QLabel* mediaNote = nullptr;
+    } net_;
     bool loaded_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace galvix {
 namespace {
@@ -106,6 +107,42 @@ TEST_F(ReactionSessionTest, HalfReactionDataOfEitherList) {
               CalculateFault::EntryMissing);
 }
 
+struct SourceCase {
+    const char* name;
+    ListSide side;
+    const char* item;
+    std::optional<std::string> sourcesFile;
+    const char* expected;
+};
+
+class HalfReactionSourceTest : public ::testing::TestWithParam<SourceCase> {};
+
+TEST_P(HalfReactionSourceTest, ShowsTheSourceOfBuiltInEntriesOnly) {
+    const SourceCase& c = GetParam();
+    TempDataDir dir;
+    dir.write("Data.dat", NumberedBuiltIns());
+    dir.write("Custom.dat", "1\r\n\"Q1 -> Q1+ + e\",0.5\r\n");
+    if (c.sourcesFile)
+        dir.write("Sources.dat", *c.sourcesFile);
+    ReactionSession session(dir.directory());
+    const auto lookup = session.halfReaction(c.side, c.item, 0);
+    ASSERT_TRUE(lookup.data) << lookup.error;
+    EXPECT_EQ(lookup.data->source, c.expected);
+}
+
+const std::string kSources = "\"M1 -> M1+ + e\",\"Book A\"\r\n\"Q1 -> Q1+ + e\",\"Book B\"\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HalfReactionSourceTest,
+    ::testing::Values(
+        SourceCase{"built_in_oxidation", ListSide::Oxidation, "M1 -> M1+ + e", kSources, "Book A"},
+        SourceCase{"built_in_reduction", ListSide::Reduction, "M1+ + e -> M1", kSources, "Book A"},
+        SourceCase{"built_in_without_record", ListSide::Oxidation, "M2 -> M2+ + e", kSources, ""},
+        SourceCase{"no_sources_file", ListSide::Oxidation, "M1 -> M1+ + e", std::nullopt, ""},
+        SourceCase{"custom_entry_named_in_the_file", ListSide::Oxidation, "Q1 -> Q1+ + e", kSources,
+                   ""}),
+    testing::RowName());
+
 TEST_F(ReactionSessionTest, ACancelledSortKeepsTheListsAndTheArrangement) {
     ASSERT_EQ(session.arrange(Arrangement::Alphabetical).status, ArrangeStatus::Done);
     const ListItems before = session.lists();
@@ -117,6 +154,30 @@ TEST_F(ReactionSessionTest, ACancelledSortKeepsTheListsAndTheArrangement) {
     ASSERT_EQ(session.arrange(Arrangement::Descending).status, ArrangeStatus::Done);
     EXPECT_EQ(session.list(ListSide::Oxidation).front(), "M531 -> M531+ + e");
     EXPECT_EQ(session.list(ListSide::Reduction).front(), "M1+ + e -> M1");
+}
+
+TEST_F(ReactionSessionTest, PotentialsFollowEveryArrangement) {
+    // A custom copy of M2's text with another potential: the lowest entry wins.
+    dir.write("Custom.dat", "2\r\n\"M2 -> M2+ + e\",9\r\n\"X -> X+ + e\",-1.5\r\n");
+    for (const Arrangement arrangement :
+         {Arrangement::Alphabetical, Arrangement::Ascending, Arrangement::Descending}) {
+        ASSERT_EQ(session.arrange(arrangement).status, ArrangeStatus::Done);
+        for (const ListSide side : {ListSide::Oxidation, ListSide::Reduction}) {
+            const auto& items = session.list(side);
+            const auto& potentials = session.potentialTexts(side);
+            ASSERT_EQ(potentials.size(), items.size());
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                const auto data = session.halfReaction(side, items[i], static_cast<int>(i)).data;
+                ASSERT_TRUE(data);
+                EXPECT_EQ(potentials[i], data->potentialText) << items[i];
+            }
+        }
+    }
+    // Descending: the custom M2 (9 V) sorts first but shows the potential of
+    // built-in M2, the entry Calculate takes for that text.
+    EXPECT_EQ(session.list(ListSide::Oxidation).front(), "M2 -> M2+ + e");
+    EXPECT_EQ(session.potentialTexts(ListSide::Oxidation).front(), "0.002 V");
+    EXPECT_EQ(session.potentialTexts(ListSide::Oxidation).back(), "-1.5 V");
 }
 
 TEST_F(ReactionSessionTest, FindRemembersItsCriteriaForFindNext) {

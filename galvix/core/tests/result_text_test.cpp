@@ -34,24 +34,54 @@ CellReactionResult Result(const char* willOccur) {
     r.overallLogKText = "37.224";
     r.leftSideText = "Zn + Cu2+ + 2e";
     r.rightSideText = "Zn2+ + 2e + Cu";
+    r.netReaction.equation = "Zn + Cu2+ -> Zn2+ + Cu";
     CompleteCellValues(r);
     return r;
 }
 
-TEST(ReactionResultTextTest, AReactionThatOccursHasNineteenLinesAfterTheHeader) {
+TEST(ReactionResultTextTest, AReactionThatOccursHasTwentyOneLinesAfterTheHeader) {
     const auto lines = Lines(ReactionResultText(Result("Yes")));
-    ASSERT_EQ(lines.size(), 3u + 19u + 1u);
+    ASSERT_EQ(lines.size(), 3u + 21u + 1u);
     EXPECT_EQ(lines[0], "Galvix Ver 3.0");
     EXPECT_EQ(lines[2], "");
     const std::vector<std::string> body(lines.begin() + 3, lines.end() - 1);
-    EXPECT_EQ(body,
-              (std::vector<std::string>{
-                  "Oxidation half reaction:", "Zn -> Zn2+ + 2e", "E = 0.76 V", "log K = 25.7184",
-                  "Reduction half reaction:", "Cu2+ + 2e -> Cu", "E = 0.34 V", "log K = 11.5056",
-                  "Overall reaction:", "Will it occur: Yes", "E(cell) = 1.1 V", "log K = 37.224",
-                  "K = 1.67e37", "\xd3G\xf8= -212.267 kJ/mol", "Reaction",
-                  "Left side:", "Zn + Cu2+ + 2e", "Right side:", "Zn2+ + 2e + Cu"}));
+    EXPECT_EQ(body, (std::vector<std::string>{"Oxidation half reaction:",
+                                              "Zn -> Zn2+ + 2e",
+                                              "E = 0.76 V",
+                                              "log K = 25.7184",
+                                              "Reduction half reaction:",
+                                              "Cu2+ + 2e -> Cu",
+                                              "E = 0.34 V",
+                                              "log K = 11.5056",
+                                              "Overall reaction:",
+                                              "Will it occur: Yes",
+                                              "E(cell) = 1.1 V",
+                                              "log K = 37.224",
+                                              "K = 1.67e37",
+                                              "\xd3G\xf8= -212.267 kJ/mol",
+                                              "Reaction",
+                                              "Left side:",
+                                              "Zn + Cu2+ + 2e",
+                                              "Right side:",
+                                              "Zn2+ + 2e + Cu",
+                                              "Net reaction:",
+                                              "Zn + Cu2+ -> Zn2+ + Cu"}));
     EXPECT_EQ(lines.back(), "");
+}
+
+TEST(ReactionResultTextTest, MediaThatDifferAddANoteAfterTheNetReaction) {
+    CellReactionResult r = Result("Yes");
+    r.netReaction.mediaDiffer = true;
+    EXPECT_TRUE(ReactionResultText(r).ends_with(std::string("Net reaction:\r\n") +
+                                                r.netReaction.equation + "\r\n" + MediaDifferNote +
+                                                "\r\n"));
+}
+
+TEST(ReactionResultTextTest, ANetReactionThatCannotBeWrittenSaysWhy) {
+    CellReactionResult r = Result("Yes");
+    r.netReaction = {{}, false, "the electrons do not cancel"};
+    EXPECT_TRUE(ReactionResultText(r).ends_with(
+        "Net reaction:\r\ncannot be written: the electrons do not cancel\r\n"));
 }
 
 TEST(ReactionResultTextTest, AReactionThatDoesNotOccurStopsAfterTheAnswer) {
@@ -71,6 +101,14 @@ TEST(HalfReactionDataTextTest, TwelveLinesAndNoEndAfterTheLast) {
                                         "Half reaction type:", "Reduction",
                                         "Half reaction potential (E):", "0.34 V",
                                         "Half reaction equilibrium constant (log K):", "11.5056"}));
+}
+
+TEST(HalfReactionDataTextTest, ASourceIsTheLastLine) {
+    HalfReactionData data = DataOf(*DeriveEntry("Cu -> Cu2+ + 2e", -0.34), ListSide::Oxidation);
+    data.source = "CRC Handbook, electrochemical series";
+    const std::string text = HalfReactionDataText(data);
+    EXPECT_EQ(Lines(text).size(), 13u);
+    EXPECT_TRUE(text.ends_with("\r\n-11.5056\r\nSource: CRC Handbook, electrochemical series"));
 }
 
 TEST(ElementListTextTest, CopyAndPrintDifferOnlyInTheFirstLine) {

@@ -160,14 +160,47 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
         QCOMPARE(doubles_->desktop.beeps, 1);
     }
 
+    void halfReactionDataEndsWithTheSourceOfABuiltInEntry() {
+        QFile::copy(kShippedData + "Sources.dat", dir_->filePath("Sources.dat"));
+        writeFile("Custom.dat", "1\r\n\"Mt -> Mt\x8e\xa2 + 3e\",-0.8\r\n");
+        MainScreen& main = mainScreen();
+        QString shownSource;
+        bool customHasSource = true;
+        const std::pair<std::string, QString*> entries[] = {
+            {Chem("Cu\x8d\xa2 + 2e -> Cu"), &shownSource},
+            {Chem("Mt\x8e\xa2 + 3e -> Mt"), nullptr}};
+        for (const auto& [text, into] : entries) {
+            QVERIFY(main.selectItem(ListSide::Reduction, text));
+            WhenModalOpens([&, target = into](QWidget* modal) {
+                auto* source = modal->findChild<QLabel*>("lblSource");
+                if (target)
+                    *target = source->isVisibleTo(modal) ? source->text() : QString();
+                else
+                    customHasSource = source->isVisibleTo(modal);
+                static_cast<HalfReactionDataDialog*>(modal)->copy();
+            });
+            main.showHalfReactionData(ListSide::Reduction,
+                                      main.list(ListSide::Reduction)->currentItem());
+            const QStringList lines = doubles_->clipboard.plain.split("\r\n");
+            QCOMPARE(lines.size(), into ? 13 : 12);
+            if (into)
+                QCOMPARE(lines.last(), shownSource);
+        }
+        QVERIFY(shownSource.startsWith("Source: "));
+        QVERIFY(shownSource.size() > 10);
+        QVERIFY(!customHasSource);
+    }
+
     void halfReactionDataCopiesTwelveLines() {
         HalfReactionDataDialog& halfReaction = window<HalfReactionDataDialog>();
-        halfReaction.showData({"Ag -> Ag\xa2 + e", "Oxidation", "-0.7996 V", "-13.529232"});
+        halfReaction.showData({"Ag -> Ag\xa2 + e", "Oxidation", "-0.7996 V", "-13.529232", {}});
+        QVERIFY(halfReaction.findChild<QLabel*>("lblSource")->isHidden());
         halfReaction.copy();
         const QStringList lines = doubles_->clipboard.plain.split("\r\n");
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines[2], QString());
         QCOMPARE(lines[3], QString("Half reaction data:"));
+        QCOMPARE(lines[5], QString::fromUtf8("Ag -> Ag\u207A + e"));
         QCOMPARE(lines[11], QString("-13.529232"));
         doubles_->messages.answers = {MessageButton::No};
         halfReaction.print();
@@ -190,7 +223,7 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
         QCOMPARE(doubles_->clipboard.plain.count("\r\n"), 3 + 10);
     }
 
-    void aReactionThatWillOccurCopiesNineteenLines() {
+    void aReactionThatWillOccurCopiesTwentyOneLines() {
         calculatePair(Chem("Zn -> Zn\x8d\xa2 + 2e"), Chem("Cu\x8d\xa2 + 2e -> Cu"));
         ReactionDataWindow& reactionData = window<ReactionDataWindow>();
         QCOMPARE(reactionData.label(17)->text(), QString("Yes"));
@@ -200,16 +233,37 @@ class GalvixUiTest : public QObject, public galvix::ui::testing::GalvixFixture {
         const QStringList lines = doubles_->clipboard.plain.split("\r\n");
         QCOMPARE(lines[0], QString("Galvix Ver 3.0"));
         QCOMPARE(lines[2], QString());
-        QCOMPARE(lines.size() - 3 - 1, 19);
+        QCOMPARE(lines.size() - 3 - 1, 21);
         QCOMPARE(lines.last(), QString());
         QCOMPARE(lines[3 + 12],
                  QString("K = ") + reactionData.findChild<QLabel*>("Label6")->text());
-        QCOMPARE(lines[3 + 13], QString(QChar(0xD3)) + "G" + QChar(0xF8) + "= " +
+        QCOMPARE(lines[3 + 13], QString::fromUtf8("\u0394G\u00B0 = ") +
                                     reactionData.findChild<QLabel*>("Label3")->text());
+        QCOMPARE(lines[3 + 18], QString::fromUtf8("Zn\u00B2\u207A + 2e + Cu"));
+        QCOMPARE(lines[3 + 19], QString("Net reaction:"));
+        QCOMPARE(lines[3 + 20], QString::fromUtf8("Zn + Cu\u00B2\u207A -> Zn\u00B2\u207A + Cu"));
+        QCOMPARE(reactionData.netEquation()->text(),
+                 platform::DecodeCp1252("Zn + Cu\x8d\xa2 -> Zn\x8d\xa2 + Cu"));
+        QVERIFY(reactionData.netEquation()->isVisibleTo(&reactionData));
+        QVERIFY(reactionData.mediaNote()->isHidden());
         QVERIFY(doubles_->clipboard.html.contains("<sup>2+</sup>"));
         QCOMPARE(lastMessage().text,
                  QString("Note: to view reactions (and the delta symbol) properly (in a word "
                          "processor), convert them to the Chem (Chem.ttf) font."));
+    }
+
+    void halfReactionsInDifferentMediaAddTheNote() {
+        calculatePair(Chem("Zn + 2 OH\xa3 -> Zn(OH)\xb7 + 2e"),
+                      Chem("MnO\xb9\xa3 + 8 H\xa2 + 5e -> Mn\x8d\xa2 + 4 H\xb7O"));
+        ReactionDataWindow& reactionData = window<ReactionDataWindow>();
+        QCOMPARE(reactionData.netEquation()->text(),
+                 platform::DecodeCp1252("5 Zn + 2 H\xb7O + 2 MnO\xb9\xa3 + 6 H\xa2 -> 5 "
+                                        "Zn(OH)\xb7 + 2 Mn\x8d\xa2"));
+        QVERIFY(reactionData.mediaNote()->isVisibleTo(&reactionData));
+        reactionData.copy();
+        QVERIFY(doubles_->clipboard.plain.endsWith(
+            QString::fromUtf8("Note: the media differ (one half reaction with H\u207A, the other "
+                              "with OH\u207B); H\u207A + OH\u207B -> H\u2082O is included.\r\n")));
     }
 
     void anEquilibriumConstantBeyondRangeShowsOverflow() {

@@ -376,7 +376,9 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
         const QStringList lines = doubles_->clipboard.plain.split("\r\n");
         QCOMPARE(lines[3], QString("   E(V)     Half reaction"));
         QCOMPARE(lines.size(), 5 + main.list(ListSide::Reduction)->count() + 1);
-        QCOMPARE(lines[5].mid(11), main.list(ListSide::Reduction)->item(0)->text());
+        QCOMPARE(lines[5].mid(11),
+                 ChemToPlainText(main.list(ListSide::Reduction)->item(0)->text()));
+        QVERIFY(!doubles_->clipboard.plain.contains(QChar(0xA2)));
         for (int k = 5; k < lines.size() - 1; ++k)
             QCOMPARE(lines[k].mid(9, 2), QString("  "));
         QCOMPARE(lastMessage().text, QString("In order to view the half reactions properly, "

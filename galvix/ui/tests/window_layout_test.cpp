@@ -3,6 +3,7 @@
 #include "galvix_fixture.h"
 #include "ui/about_dialog.h"
 #include "ui/applications_dialog.h"
+#include "ui/conditions_window.h"
 #include "ui/custom_reactions_dialog.h"
 #include "ui/element_list_window.h"
 #include "ui/half_reaction_data_dialog.h"
@@ -77,6 +78,14 @@ class WindowLayoutTest : public QObject, public GalvixFixture {
         return &window<ReactionDataWindow>();
     }
 
+    QWidget* conditions(const char* oxidation, const char* reduction) {
+        calculatePair(oxidation, reduction);
+        auto& conditions = window<ConditionsWindow>();
+        conditions.showLastResult();
+        conditions.show();
+        return &conditions;
+    }
+
     template <class Window> QWidget* shown() {
         Window& dialog = window<Window>();
         dialog.show();
@@ -94,8 +103,21 @@ class WindowLayoutTest : public QObject, public GalvixFixture {
             << Opener([](WindowLayoutTest& t) -> QWidget* { return &t.mainScreen(); });
         QTest::newRow("reaction that occurs")
             << Opener([](WindowLayoutTest& t) { return t.reactionData("Cu\x8d\xa2 + 2e -> Cu"); });
+        QTest::newRow("reaction in two media") << Opener([](WindowLayoutTest& t) {
+            t.calculatePair("Zn + 2 OH\xa3 -> Zn(OH)\xb7 + 2e",
+                            "MnO\xb9\xa3 + 8 H\xa2 + 5e -> Mn\x8d\xa2 + 4 H\xb7O");
+            return &t.window<ReactionDataWindow>();
+        });
         QTest::newRow("reaction that does not occur")
             << Opener([](WindowLayoutTest& t) { return t.reactionData("Li\xa2 + e -> Li"); });
+        QTest::newRow("conditions of a reaction that occurs") << Opener([](WindowLayoutTest& t) {
+            return t.conditions("Zn -> Zn\x8d\xa2 + 2e", "Cu\x8d\xa2 + 2e -> Cu");
+        });
+        QTest::newRow("conditions of a reaction that does not occur")
+            << Opener([](WindowLayoutTest& t) {
+                   return t.conditions("Mn\x8d\xa2 + 4 H\xb7O -> MnO\xb9\xa3 + 8 H\xa2 + 5e",
+                                       "Fe\x8e\xa2 + e -> Fe\x8d\xa2");
+               });
         QTest::newRow("custom reactions") << Opener([](WindowLayoutTest& t) {
             t.writeFile("Custom.dat", "1\r\n\"Ag -> Ag\xa2 + e\",-0.8\r\n");
             t.mainScreen();
@@ -106,8 +128,9 @@ class WindowLayoutTest : public QObject, public GalvixFixture {
             return t.shown<ElementListWindow>();
         });
         QTest::newRow("half reaction data") << Opener([](WindowLayoutTest& t) {
-            t.window<HalfReactionDataDialog>().showData(
-                {"Ag -> Ag\xa2 + e", "Oxidation", "-0.7996 V", "-13.529232"});
+            t.window<HalfReactionDataDialog>().showData({"Ag -> Ag\xa2 + e", "Oxidation",
+                                                         "-0.7996 V", "-13.529232",
+                                                         "CRC Handbook, electrochemical series"});
             return t.shown<HalfReactionDataDialog>();
         });
         QTest::newRow("options") << Opener(
