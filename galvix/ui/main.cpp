@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 
 namespace {
 
@@ -29,9 +30,7 @@ QString InstalledShare(const QString& programDirectory, const QString& subfolder
     return programDirectory + "/../share/" + subfolder;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("galvix3 %s\n", GALVIX_VERSION);
         return 0;
@@ -44,18 +43,33 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(galvix::ui::kApplicationName);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString programDirectory = QApplication::applicationDirPath();
-    const QString dataDirectory = galvix::ui::ChooseDataDirectory(
+    const platform::DataDirectory folder = galvix::ui::ChooseDataDirectory(
         programDirectory, InstalledShare(programDirectory, "galvix3"),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString& dataDirectory = folder.path;
     platform::QtServices real(galvix::ui::kApplicationName, "Galvix3 Help",
                               galvix::ui::HelpPages());
     galvix::ui::GalvixContext context(real.services());
     context.chemFontFiles << dataDirectory + "Chem.ttf" << programDirectory + "/Chem.ttf"
                           << InstalledShare(programDirectory, "fonts/truetype/galvix3/Chem.ttf");
     galvix::ReactionSession session(dataDirectory.toStdString());
+    galvix::ui::GuardCustomFile(session);
     galvix::ui::GalvixWindows windows(context, session);
     galvix::ui::SplashWindow splash(windows);
-    if (!splash.start())
+    if (!splash.start(folder.problems))
         return 1;
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "galvix3: %s\n", failure.what());
+    } catch (...) {
+        std::fputs("galvix3: an unexpected failure ended the program\n", stderr);
+    }
+    return 1;
 }

@@ -53,9 +53,9 @@ class PlatformTest : public QObject {
     void replacingAFileInAReadOnlyFolderKeepsTheOldOne() {
         QTemporaryDir dir;
         const QString path = dir.filePath("Custom.dat");
-        QVERIFY(platform::ReplaceFile(path, "1\r\n\"A -> B + e\",1\r\n"));
+        QVERIFY(platform::ReplaceFile(path, "1\r\n\"A -> B + e\",1\r\n").ok);
         QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        const bool replaced = platform::ReplaceFile(path, "0\r\n");
+        const bool replaced = platform::ReplaceFile(path, "0\r\n").ok;
         QFile(dir.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (replaced)
             QSKIP("running with permissions that ignore a read-only folder");
@@ -70,7 +70,8 @@ class PlatformTest : public QObject {
         QVERIFY(data.open(QIODevice::WriteOnly));
         data.close();
         QCOMPARE(platform::PrepareDataDirectory(program.path(), "/nowhere", "/nowhere/user",
-                                                "Data.dat", {}),
+                                                "Data.dat", {})
+                     .path,
                  program.path() + "/");
     }
 
@@ -91,9 +92,10 @@ class PlatformTest : public QObject {
         write(installed + "/Data.dat", "data 1");
         write(installed + "/Custom.dat", "0\r\n");
         const platform::DataFiles files{{"Data.dat", "Ele.dat"}, {"Custom.dat"}};
-        const QString directory = platform::PrepareDataDirectory(root.filePath("bin"), installed,
-                                                                 user, "Data.dat", files);
-        QCOMPARE(directory, user + "/");
+        const platform::DataDirectory directory = platform::PrepareDataDirectory(
+            root.filePath("bin"), installed, user, "Data.dat", files);
+        QCOMPARE(directory.path, user + "/");
+        QCOMPARE(directory.problems, QStringList());
         QCOMPARE(read(user + "/Data.dat"), QByteArray("data 1"));
         QCOMPARE(read(user + "/Custom.dat"), QByteArray("0\r\n"));
         write(user + "/Custom.dat", "1\r\n\"A -> B + e\",1\r\n");

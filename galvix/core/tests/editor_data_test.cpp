@@ -99,7 +99,8 @@ TEST(CustomCheckTest, StoresTheOxidationFormTrimmed) {
 
 TEST(CustomFileTest, ReadsWhatItWrites) {
     testing::TempDataDir dir;
-    dir.write("Custom.dat", FormatCustomFile({{"A -> B + e", -0.8}, {"C, D -> E + 2e", 1.5}}));
+    dir.write("Custom.dat",
+              FormatCustomFile({{"A -> B + e", -0.8}, {"C, D -> E + 2e", 1.5}}).value());
     const auto read = ReadCustomRecords(dir.directory() + "Custom.dat");
     ASSERT_TRUE(read.ok()) << read.error;
     ASSERT_EQ(read.records.size(), 2u);

@@ -74,17 +74,17 @@ class DataFaultsTest : public QObject, public GalvixFixture {
         const QString program = root.filePath("bin");
         const QString installed = root.filePath("share/galvix3");
         const QString user = root.filePath("home/Galvix3");
-        QCOMPARE(ChooseDataDirectory(program, installed, user), user + "/");
+        QCOMPARE(ChooseDataDirectory(program, installed, user).path, user + "/");
         QVERIFY(!QDir(root.filePath("home")).exists());
 
         QVERIFY(QDir().mkpath(installed));
         QVERIFY(QFile::copy(kShippedData + "Data.dat", installed + "/Data.dat"));
-        QCOMPARE(ChooseDataDirectory(program, installed, user), user + "/");
+        QCOMPARE(ChooseDataDirectory(program, installed, user).path, user + "/");
         QVERIFY(QFile::exists(user + "/Data.dat"));
 
         QVERIFY(QDir().mkpath(program));
         QVERIFY(QFile::copy(kShippedData + "Data.dat", program + "/Data.dat"));
-        QCOMPARE(ChooseDataDirectory(program, installed, user), program + "/");
+        QCOMPARE(ChooseDataDirectory(program, installed, user).path, program + "/");
     }
 
     void customDamageFoundByAddIsReportedAsLoadReportsIt_data() {
