@@ -1,8 +1,10 @@
 #include "files.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QThread>
 
 namespace platform {
 
@@ -48,8 +50,18 @@ FileWrite AppendRecord(const QString& path, const QByteArray& record) {
 }
 
 QString WithFileLock(const QString& path, const std::function<void()>& work, int timeoutMs) {
+    // Polled in short steps: a holder keeps the lock for a few milliseconds,
+    // and the lock file's own wait would sleep a tenth of a second or more.
+    constexpr int kStepMs = 2;
     QLockFile lock(path + ".lock");
-    if (!lock.tryLock(timeoutMs)) {
+    QElapsedTimer waited;
+    waited.start();
+    bool locked = lock.tryLock(0);
+    while (!locked && lock.error() == QLockFile::LockFailedError && waited.elapsed() < timeoutMs) {
+        QThread::msleep(kStepMs);
+        locked = lock.tryLock(0);
+    }
+    if (!locked) {
         switch (lock.error()) {
         case QLockFile::LockFailedError:
             return QString("another program is still changing it");
