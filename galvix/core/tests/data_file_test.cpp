@@ -4,9 +4,11 @@
 #include "param_name.h"
 #include "temp_data_dir.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace galvix {
@@ -132,6 +134,26 @@ TEST(ReplaceFileContentsTest, AFailureLeavesWhatWasThere) {
                             std::filesystem::directory_iterator()),
               1)
         << "the temporary file is removed again";
+}
+
+TEST(ReplaceFileContentsTest, AFullDiskLeavesTheOldFileAndSaysSo) {
+    TempDataDir dir;
+    dir.write("Custom.dat", "0\r\n");
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit full = old;
+    full.rlim_cur = 1024; // a write past it fails with EFBIG, as on a full disk
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (setrlimit(RLIMIT_FSIZE, &full) != 0) {
+        std::signal(SIGXFSZ, oldHandler);
+        GTEST_SKIP() << "no file-size limit can be set here, so no full disk can be imitated";
+    }
+    const std::error_code error =
+        ReplaceFileContents(dir.directory() + "Custom.dat", std::string(8000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(error, std::errc::file_too_large);
+    EXPECT_EQ(ReadDataFile(dir.directory() + "Custom.dat").bytes, "0\r\n");
 }
 
 TEST(FileStampTest, ChangesWithSizeOrTime) {

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
@@ -361,6 +362,35 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
         QCOMPARE(lines.size(), 5 + 99 + 1);
         QVERIFY(lines.contains("Fe    Iron                    26"));
         QVERIFY(lines.last().isEmpty());
+    }
+
+    void aSaveAfterAHandEditedLastLineIsListed() {
+        writeFile("Saved.dat", "\"Edited\",\"a\",\"b\"");
+        MainScreen& main = mainScreen();
+        main.list(ListSide::Oxidation)->setCurrentRow(5);
+        main.list(ListSide::Reduction)->setCurrentRow(7);
+        SaveReactionDialog& save = window<SaveReactionDialog>();
+        save.nameBox()->setText("New");
+        save.save();
+        OpenReactionDialog& open = window<OpenReactionDialog>();
+        QCOMPARE(open.nameBox()->count(), 2);
+        QCOMPARE(open.nameBox()->itemText(0), QString("Edited"));
+        QCOMPARE(open.nameBox()->itemText(1), QString("New"));
+    }
+
+    void aSaveThatCannotBeWrittenSaysSo() {
+        QVERIFY(QDir(dir_->path()).mkdir("Saved.dat"));
+        MainScreen& main = mainScreen();
+        main.list(ListSide::Oxidation)->setCurrentRow(5);
+        main.list(ListSide::Reduction)->setCurrentRow(7);
+        SaveReactionDialog& save = window<SaveReactionDialog>();
+        save.show();
+        save.nameBox()->setText("Pair");
+        save.save();
+        QVERIFY2(lastMessage().text.startsWith("The reaction could not be saved: "),
+                 qPrintable(lastMessage().text));
+        QCOMPARE(lastMessage().icon, MessageIcon::Critical);
+        QVERIFY(save.isVisible());
     }
 
     void savingTwiceUnderOneNameOpensTheFirst() {
