@@ -99,8 +99,12 @@ bool SplashWindow::start(const QStringList& folderProblems) {
     main.show();
     status_->clear();
     context_.services.desktop.setBusy(false);
-    if (!folderProblems.isEmpty())
+    if (!folderProblems.isEmpty()) {
+        // The warning is read first; the tip of the day follows it.
+        timer_.stop();
         context_.message(&main, folderProblems.join("\n"), platform::MessageIcon::Exclamation);
+        timer_.start();
+    }
     return true;
 }
 

@@ -87,6 +87,7 @@ class DataFaultsTest : public QObject, public GalvixFixture {
             QCOMPARE(lastMessage(), (MessageRequest{"Galvix", problem, MessageIcon::Exclamation,
                                                     MessageButtons::Ok, MessageButton::Ok}));
             QVERIFY(windows_->get<MainScreen>().isVisible());
+            QVERIFY2(splash.timer().isActive(), "the tip of the day still follows");
         } else {
             QCOMPARE(lastMessage().text,
                      problem + "\n" + inDataDirectory("Data.dat was not found in the folder %1"));
