@@ -1,6 +1,7 @@
 #include "data_location.h"
 
 #include "files.h"
+#include "user_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,34 +14,52 @@ QString WithSlash(const QString& directory) {
     return directory.endsWith('/') ? directory : directory + "/";
 }
 
-QByteArray ReadWhole(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// Copies one installed file into the user's folder; `refresh` replaces a copy
+// that differs, otherwise an existing copy stays. Empty on success.
+QString CopyInstalled(const QString& installed, const QString& user, const QString& name,
+                      bool refresh) {
+    if (!QFile::exists(installed + name) || (!refresh && QFile::exists(user + name)))
+        return {};
+    const UserFile shipped = ReadUserFile(installed + name);
+    if (!shipped.ok())
+        return QString("%1 cannot be copied into the data folder %2: %3")
+            .arg(name, user, shipped.error);
+    if (QFile::exists(user + name)) {
+        const UserFile current = ReadUserFile(user + name);
+        if (current.ok() && current.bytes == shipped.bytes)
+            return {};
+    }
+    const FileWrite written = ReplaceFile(user + name, shipped.bytes);
+    if (!written.ok)
+        return QString("%1 cannot be copied into the data folder %2: %3")
+            .arg(name, user, written.reason);
+    return {};
 }
 
 } // namespace
 
-QString PrepareDataDirectory(const QString& programDirectory, const QString& installedDirectory,
-                             const QString& userDirectory, const QString& marker,
-                             const DataFiles& files) {
+DataDirectory PrepareDataDirectory(const QString& programDirectory,
+                                   const QString& installedDirectory, const QString& userDirectory,
+                                   const QString& marker, const DataFiles& files) {
     const QString program = WithSlash(programDirectory);
     if (QFile::exists(program + marker))
-        return program;
+        return {program, {}};
     const QString installed = WithSlash(installedDirectory);
-    const QString user = WithSlash(userDirectory);
-    QDir().mkpath(user);
-    for (const QString& name : files.refreshed) {
-        if (!QFile::exists(installed + name))
-            continue;
-        const QByteArray shipped = ReadWhole(installed + name);
-        if (!QFile::exists(user + name) || ReadWhole(user + name) != shipped)
-            ReplaceFile(user + name, shipped);
+    DataDirectory prepared{WithSlash(userDirectory), {}};
+    if (!QDir().mkpath(prepared.path)) {
+        prepared.problems << QString("The data folder %1 cannot be created.").arg(prepared.path);
+        return prepared;
     }
-    for (const QString& name : files.seededOnce) {
-        if (QFile::exists(installed + name) && !QFile::exists(user + name))
-            ReplaceFile(user + name, ReadWhole(installed + name));
-    }
-    return user;
+    const auto copy = [&](const QStringList& names, bool refresh) {
+        for (const QString& name : names) {
+            const QString problem = CopyInstalled(installed, prepared.path, name, refresh);
+            if (!problem.isEmpty())
+                prepared.problems << problem;
+        }
+    };
+    copy(files.refreshed, true);
+    copy(files.seededOnce, false);
+    return prepared;
 }
 
 } // namespace platform

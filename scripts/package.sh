@@ -30,7 +30,7 @@ HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" 
 if [ "$status" -ne 124 ]; then
     echo "galvix3 from the package ended with status $status instead of running"; exit 1
 fi
-for file in Data.dat Ele.dat Custom.dat; do
+for file in Data.dat Ele.dat Sources.dat Custom.dat; do
     [ -f "$home/.local/share/Galvix3/$file" ] || { echo "galvix3 did not seed $file"; exit 1; }
 done
 echo "The package's programs start and work."

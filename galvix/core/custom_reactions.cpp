@@ -4,6 +4,10 @@
 #include "half_reaction_table.h"
 #include "number_text.h"
 
+#include <array>
+#include <charconv>
+#include <cmath>
+
 namespace galvix {
 
 CustomRead ReadCustomRecords(const std::string& path) {
@@ -31,10 +35,48 @@ CustomRead ReadCustomRecords(const std::string& path) {
     return read;
 }
 
-std::string FormatCustomFile(const std::vector<CustomRecord>& records) {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A text as a field that reads back as exactly that text: quoted unless it
+// holds a quote; a text with a quote stays bare, which is only possible when it
+// holds no comma or line end, does not start with a quote and has no blank at
+// either end. Nullopt when neither form reads back.
+std::optional<std::string> TextField(const std::string& text) {
+    if (text.find('"') == std::string::npos)
+        return "\"" + text + "\"";
+    const bool bare = text.find_first_of(",\n") == std::string::npos &&
+                      text.find("\r\n") == std::string::npos && text.front() != '"' &&
+                      !IsBlank(text.front()) && !IsBlank(text.back());
+    if (!bare)
+        return std::nullopt;
+    return text;
+}
+
+// The potential in the general format, or with every digit a double needs when
+// fifteen do not read back as the same number.
+std::string PotentialField(double potential) {
+    std::string text = GeneralFormat(potential);
+    if (ParseDecimalNumber(text) == potential)
+        return text;
+    std::array<char, 64> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), potential);
+    return std::string(buffer.data(), written.ptr);
+}
+
+} // namespace
+
+std::optional<std::string> FormatCustomFile(const std::vector<CustomRecord>& records) {
     std::string file = std::to_string(records.size()) + "\r\n";
-    for (const CustomRecord& record : records)
-        file += "\"" + record.text + "\"," + GeneralFormat(record.potential) + "\r\n";
+    for (const CustomRecord& record : records) {
+        const auto text = TextField(record.text);
+        if (!text || !std::isfinite(record.potential))
+            return std::nullopt;
+        file += *text + "," + PotentialField(record.potential) + "\r\n";
+    }
     return file;
 }
 
@@ -55,6 +97,8 @@ CustomCheck CheckCustomReaction(const std::string& typedReaction,
     const double potential = NumericPrefixValue(TrimSpaces(typedPotential));
     if (reaction.empty() || potential == 0)
         return {"You must enter data in both fields!", std::nullopt};
+    if (!std::isfinite(potential))
+        return {"Your potential must be a number!", std::nullopt};
     const std::size_t arrow = reaction.find(Arrow);
     if (arrow == std::string::npos)
         return {"Your half reaction must contain ' -> ' as the arrow!", std::nullopt};

@@ -28,7 +28,10 @@ struct CustomRead {
 CustomRead ReadCustomRecords(const std::string& path);
 
 // The whole file: the count line, then one record per line, CR LF line ends.
-std::string FormatCustomFile(const std::vector<CustomRecord>& records);
+// Every record reads back exactly as it is; nullopt when a record cannot be
+// written so (a text with a quote that also needs quoting, a potential that
+// is not a finite number).
+std::optional<std::string> FormatCustomFile(const std::vector<CustomRecord>& records);
 
 // The reduction form the editor shows of a stored oxidation text.
 std::string ShownReduction(const std::string& oxidationText);

@@ -55,18 +55,29 @@ DataFileRead ReadDataFile(const std::string& path) {
     const fs::path file(path);
     DataFileRead read;
     std::error_code status;
-    if (!fs::exists(file, status) && !status) {
+    // The type is checked before opening: opening a pipe would wait for a
+    // writer, and a device such as /dev/zero never ends.
+    const fs::file_status type = fs::status(file, status);
+    if (type.type() == fs::file_type::not_found) {
         read.error = FileError(file, DataFault::Missing);
         return read;
     }
-    if (fs::is_directory(file, status)) {
+    if (fs::is_directory(type)) {
         read.error = FileError(file, DataFault::Unreadable,
                                std::make_error_code(std::errc::is_a_directory).message());
+        return read;
+    }
+    if (!status && !fs::is_regular_file(type)) {
+        read.error = FileError(file, DataFault::Unreadable, "it is not a regular file");
         return read;
     }
     errno = 0;
     std::ifstream in(file, std::ios::binary | std::ios::ate);
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size > DataFileLimit) {
+        read.error = FileError(file, DataFault::Unreadable, "it is larger than 256 MB");
+        return read;
+    }
     if (size >= 0) {
         read.bytes.resize(static_cast<std::size_t>(size));
         in.seekg(0);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <ios>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,7 +37,11 @@ struct DataFileRead {
     std::optional<DataError> error;
 };
 
-// Reads a whole file.
+// The largest data file read: 256 MB.
+inline constexpr std::streamoff DataFileLimit = std::streamoff(256) * 1024 * 1024;
+
+// Reads a whole regular file of at most DataFileLimit bytes; a folder, a
+// device, a pipe or a larger file is unreadable, with the reason.
 DataFileRead ReadDataFile(const std::string& path);
 
 // A read of records that stopped at a fault: keeps what was read before it and
@@ -57,6 +62,13 @@ std::error_code ReplaceFileContents(const std::string& path, std::string_view by
 
 // How a whole file is rewritten; tests replace it to make writing fail.
 using FileWriter = std::function<std::error_code(const std::string& path, std::string_view bytes)>;
+
+// Runs `work` while no other program rewrites the file at `path`: another
+// instance waits for it. Returns why that could not be arranged (then `work`
+// did not run). The program supplies one over a lock file; without it the
+// work runs unguarded.
+using FileGuard = std::function<std::optional<std::string>(const std::string& path,
+                                                           const std::function<void()>& work)>;
 
 // What tells a changed file apart without reading it: size and modification time.
 struct FileStamp {

@@ -3,6 +3,7 @@
 #include "custom_reactions.h"
 #include "field_reader.h"
 #include "find_text.h"
+#include "half_reaction_table.h"
 #include "number_text.h"
 #include "result_text.h"
 
@@ -17,8 +18,23 @@ constexpr std::size_t kNameWidth = 23;
 constexpr std::size_t kHydrogenRecord = 37;
 constexpr std::size_t kDeuteriumRecord = 25;
 
+constexpr int kHighestAtomicNumber = 999;
+
 constexpr std::array<std::string_view, 14> kElementsWithoutData = {
     "HE", "NE", "AR", "KR", "RN", "UNQ", "UNP", "UNH", "UNS", "UNO", "UNE", "UUN", "UUU", "UUB"};
+
+// A number read from the file as a whole number from `low` to `high`, checked
+// before it is converted; nullopt otherwise.
+std::optional<int> WholeNumberIn(double value, int low, int high) {
+    if (!(value >= low && value <= high) || value != static_cast<int>(value))
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::string RangeFault(std::string_view what, int low, int high) {
+    return std::string(what) + " must be a whole number from " + std::to_string(low) + " to " +
+           std::to_string(high);
+}
 
 } // namespace
 
@@ -44,8 +60,18 @@ ElementRead ReadElements(const std::string& path) {
         const auto number = name ? reader.readNumber() : std::nullopt;
         if (!number)
             return FailedRead(std::move(read), DamagedRecord(path, record, reader.error()));
-        read.records.push_back({static_cast<int>(*position), std::move(*symbol), std::move(*name),
-                                static_cast<int>(*number)});
+        const auto listPosition = WholeNumberIn(*position, 1, TableCapacity - 1);
+        if (!listPosition)
+            return FailedRead(
+                std::move(read),
+                DamagedRecord(path, record, RangeFault("the list position", 1, TableCapacity - 1)));
+        const auto atomicNumber = WholeNumberIn(*number, 1, kHighestAtomicNumber);
+        if (!atomicNumber)
+            return FailedRead(std::move(read), DamagedRecord(path, record,
+                                                             RangeFault("the atomic number", 1,
+                                                                        kHighestAtomicNumber)));
+        read.records.push_back(
+            {*listPosition, std::move(*symbol), std::move(*name), *atomicNumber});
     }
     return read;
 }

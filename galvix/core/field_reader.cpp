@@ -3,6 +3,8 @@
 #include "data_file.h"
 #include "number_text.h"
 
+#include <cmath>
+
 namespace galvix {
 
 namespace {
@@ -89,15 +91,34 @@ std::optional<double> FieldReader::readNumber() {
         return std::nullopt;
     const auto value = ParseDecimalNumber(*field);
     if (!value)
-        error_ = "\"" + *field + "\" is not a number";
+        error_ = QuotedFieldText(*field) + " is not a number";
     return value;
 }
 
 std::optional<double> ParseDecimalNumber(std::string_view text) {
     const auto prefix = NumericPrefix(text);
-    if (!prefix || prefix->length != text.size())
+    if (!prefix || prefix->length != text.size() || !std::isfinite(prefix->value))
         return std::nullopt;
     return prefix->value;
+}
+
+std::string QuotedFieldText(std::string_view field) {
+    constexpr std::size_t kShownLength = 40;
+    std::string shown = "\"";
+    for (const char c : field.substr(0, kShownLength)) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20 || code == 0x7F) {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            shown += "\\x";
+            shown += kHex[code >> 4];
+            shown += kHex[code & 0xF];
+        } else {
+            shown += c;
+        }
+    }
+    if (field.size() > kShownLength)
+        shown += "...";
+    return shown + "\"";
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {

@@ -36,8 +36,14 @@ class FieldReader {
 };
 
 // Parses a whole text as a decimal number (optional sign, digits with at most
-// one period, optional exponent); nullopt when it is anything else.
+// one period, optional exponent); nullopt when it is anything else or lies
+// beyond the range of a double.
 std::optional<double> ParseDecimalNumber(std::string_view text);
+
+// A field as an error message quotes it: in double quotes, control characters
+// (a NUL byte among them) written as \xNN so that no message is cut short or
+// broken, and no more than 40 characters followed by "...".
+std::string QuotedFieldText(std::string_view field);
 
 // Reads a whole file as bytes; nullopt when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::string& path);

@@ -159,43 +159,64 @@ CustomRead ReactionSession::readCustom() const {
     return ReadCustomRecords(dataFile(CustomFileName));
 }
 
-CustomEdit ReactionSession::addCustom(const CustomRecord& record, ExistingText existing) {
-    CustomRead read = readCustom();
-    if (!read.ok())
-        return {CustomEditStatus::ReadFailed, read.dataError};
-    std::vector<CustomRecord>& records = read.records;
-    const auto stored = FindText(records, record.text);
-    if (stored != records.end()) {
-        if (existing == ExistingText::Refuse)
-            return {CustomEditStatus::AlreadyStored, std::nullopt};
-        stored->potential = record.potential;
-        DropLaterCopies(records, static_cast<std::size_t>(stored - records.begin()));
-        return writeCustom(records, CustomEditStatus::Replaced);
+CustomEdit ReactionSession::guardedEdit(const std::function<CustomEdit()>& edit) {
+    if (!guard_)
+        return edit();
+    CustomEdit done;
+    const std::string path = dataFile(CustomFileName);
+    if (auto refused = guard_(path, [&] { done = edit(); })) {
+        DataError failure{DataFault::NotWritten, CustomFileName, dataDirectory_, 0,
+                          std::move(*refused)};
+        return {CustomEditStatus::WriteFailed, std::move(failure)};
     }
-    if (static_cast<int>(records.size()) >= CustomCapacity)
-        return {CustomEditStatus::Full, std::nullopt};
-    records.push_back(record);
-    return writeCustom(records, CustomEditStatus::Added);
+    return done;
+}
+
+CustomEdit ReactionSession::addCustom(const CustomRecord& record, ExistingText existing) {
+    return guardedEdit([&]() -> CustomEdit {
+        CustomRead read = readCustom();
+        if (!read.ok())
+            return {CustomEditStatus::ReadFailed, read.dataError};
+        std::vector<CustomRecord>& records = read.records;
+        const auto stored = FindText(records, record.text);
+        if (stored != records.end()) {
+            if (existing == ExistingText::Refuse)
+                return {CustomEditStatus::AlreadyStored, std::nullopt};
+            stored->potential = record.potential;
+            DropLaterCopies(records, static_cast<std::size_t>(stored - records.begin()));
+            return writeCustom(records, CustomEditStatus::Replaced);
+        }
+        if (static_cast<int>(records.size()) >= CustomCapacity)
+            return {CustomEditStatus::Full, std::nullopt};
+        records.push_back(record);
+        return writeCustom(records, CustomEditStatus::Added);
+    });
 }
 
 CustomEdit ReactionSession::removeCustom(const std::string& text, std::size_t rowHint) {
-    CustomRead read = readCustom();
-    if (!read.ok())
-        return {CustomEditStatus::ReadFailed, read.dataError};
-    std::vector<CustomRecord>& records = read.records;
-    auto doomed = rowHint < records.size() && records[rowHint].text == text
-                      ? records.begin() + static_cast<std::ptrdiff_t>(rowHint)
-                      : FindText(records, text);
-    if (doomed == records.end())
-        return {CustomEditStatus::NotFound, std::nullopt};
-    records.erase(doomed);
-    return writeCustom(records, CustomEditStatus::Removed);
+    return guardedEdit([&]() -> CustomEdit {
+        CustomRead read = readCustom();
+        if (!read.ok())
+            return {CustomEditStatus::ReadFailed, read.dataError};
+        std::vector<CustomRecord>& records = read.records;
+        auto doomed = rowHint < records.size() && records[rowHint].text == text
+                          ? records.begin() + static_cast<std::ptrdiff_t>(rowHint)
+                          : FindText(records, text);
+        if (doomed == records.end())
+            return {CustomEditStatus::NotFound, std::nullopt};
+        records.erase(doomed);
+        return writeCustom(records, CustomEditStatus::Removed);
+    });
 }
 
 CustomEdit ReactionSession::writeCustom(const std::vector<CustomRecord>& records,
                                         CustomEditStatus done) {
-    const std::string path = dataFile(CustomFileName);
-    if (const std::error_code error = writer_(path, FormatCustomFile(records))) {
+    const auto bytes = FormatCustomFile(records);
+    if (!bytes)
+        return {CustomEditStatus::WriteFailed,
+                DataError{DataFault::NotWritten, CustomFileName, dataDirectory_, 0,
+                          "a half reaction cannot be stored as it is"}};
+    if (const std::error_code error = writer_(dataFile(CustomFileName), *bytes)) {
         DataError failure{DataFault::NotWritten, CustomFileName, dataDirectory_, 0,
                           error.message()};
         return {CustomEditStatus::WriteFailed, std::move(failure)};

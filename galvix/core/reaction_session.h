@@ -10,6 +10,7 @@
 #include "half_reaction_table.h"
 #include "result_text.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -103,16 +104,21 @@ class ReactionSession {
     CustomRead readCustom() const;
     // Appends a record, or with ExistingText::ReplacePotential stores its
     // potential in the record that has its text. Custom.dat never holds one
-    // text twice.
+    // text twice. Reading and rewriting run under the file guard, so that an
+    // edit in another instance is neither lost nor overwritten.
     CustomEdit addCustom(const CustomRecord& record, ExistingText existing);
-    // Removes the record with this stored text; `rowHint` picks among records
-    // of a file written before texts were kept unique.
+    // Removes the record with this stored text, wherever it now stands;
+    // `rowHint` picks among records of a file written before texts were kept
+    // unique. NotFound when no record has the text any more.
     CustomEdit removeCustom(const std::string& text, std::size_t rowHint);
 
     void setFileWriter(FileWriter writer) { writer_ = std::move(writer); }
+    void setFileGuard(FileGuard guard) { guard_ = std::move(guard); }
 
   private:
     CustomEdit writeCustom(const std::vector<CustomRecord>& records, CustomEditStatus done);
+    // Runs one read-modify-write of Custom.dat under the file guard.
+    CustomEdit guardedEdit(const std::function<CustomEdit()>& edit);
 
     std::string dataDirectory_;
     std::shared_ptr<const HalfReactionTable> table_;
@@ -125,6 +131,7 @@ class ReactionSession {
     SearchCriteria search_;
     std::optional<CellReactionResult> lastResult_;
     FileWriter writer_ = ReplaceFileContents;
+    FileGuard guard_;
 };
 
 } // namespace galvix

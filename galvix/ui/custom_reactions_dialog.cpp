@@ -147,10 +147,8 @@ void CustomReactionsDialog::add() {
     }
     if (!changed(edit))
         return;
-    if (edit.status == CustomEditStatus::Added)
-        AddChemItem(reactions_, ChemDisplay(TrimSpaces(BoxBytes(formula_))), check.record->text);
-    else
-        fillList();
+    // The file may hold another instance's changes too: show what it now holds.
+    fillList();
     afterChange();
 }
 
@@ -167,11 +165,13 @@ void CustomReactionsDialog::remove() {
         session_.removeCustom(ItemBytes(reactions_->currentItem()), static_cast<std::size_t>(row));
     if (edit.status == CustomEditStatus::NotFound) {
         fillList();
+        inform("This half reaction is no longer in your list; the list now shows the half "
+               "reactions stored.");
         return;
     }
     if (!changed(edit))
         return;
-    delete reactions_->takeItem(row);
+    fillList();
     afterChange();
 }
 

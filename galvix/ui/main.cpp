@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ QString InstalledShare(const QString& programDirectory, const QString& subfolder
     return programDirectory + "/../share/" + subfolder;
 }
 
-QString DataDirectory(const QString& programDirectory) {
+platform::DataDirectory DataDirectory(const QString& programDirectory) {
     return galvix::ui::ChooseDataDirectory(
         programDirectory, InstalledShare(programDirectory, "galvix3"),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
@@ -32,8 +33,10 @@ QString DataDirectory(const QString& programDirectory) {
 int RunWithoutWindows(const galvix::Command& command, int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(galvix::ui::kApplicationName);
-    const std::string dataDirectory =
-        DataDirectory(QCoreApplication::applicationDirPath()).toStdString();
+    const platform::DataDirectory folder = DataDirectory(QCoreApplication::applicationDirPath());
+    for (const QString& problem : folder.problems)
+        std::fprintf(stderr, "galvix3: %s\n", problem.toLocal8Bit().constData());
+    const std::string dataDirectory = folder.path.toStdString();
     const galvix::CommandOutput output =
         command.kind == galvix::CommandKind::List
             ? galvix::RunList(command.list, dataDirectory)
@@ -48,9 +51,7 @@ int RunWithoutWindows(const galvix::Command& command, int argc, char** argv) {
     return output.exitCode;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     const galvix::Command command =
         galvix::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!command.ok()) {
@@ -75,16 +76,31 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(galvix::ui::kApplicationName);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString programDirectory = QApplication::applicationDirPath();
-    const QString dataDirectory = DataDirectory(programDirectory);
+    const platform::DataDirectory folder = DataDirectory(programDirectory);
+    const QString& dataDirectory = folder.path;
     platform::QtServices real(galvix::ui::kApplicationName, "Galvix3 Help",
                               galvix::ui::HelpPages());
     galvix::ui::GalvixContext context(real.services());
     context.chemFontFiles << dataDirectory + "Chem.ttf" << programDirectory + "/Chem.ttf"
                           << InstalledShare(programDirectory, "fonts/truetype/galvix3/Chem.ttf");
     galvix::ReactionSession session(dataDirectory.toStdString());
+    galvix::ui::GuardCustomFile(session);
     galvix::ui::GalvixWindows windows(context, session);
     galvix::ui::SplashWindow splash(windows);
-    if (!splash.start())
+    if (!splash.start(folder.problems))
         return 1;
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "galvix3: %s\n", failure.what());
+    } catch (...) {
+        std::fputs("galvix3: an unexpected failure ended the program\n", stderr);
+    }
+    return 1;
 }

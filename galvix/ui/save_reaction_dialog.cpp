@@ -64,9 +64,12 @@ void SaveReactionDialog::save() {
     const std::string record =
         FormatSavedReaction({name, ItemBytes(main.list(ListSide::Oxidation)->currentItem()),
                              ItemBytes(main.list(ListSide::Reduction)->currentItem())});
-    if (!platform::AppendToFile(QString::fromStdString(windows_.session().dataFile(SavedFileName)),
-                                QByteArray(record.data(), static_cast<qsizetype>(record.size())))) {
-        context_.message(this, "The reaction could not be saved.", platform::MessageIcon::Critical);
+    const platform::FileWrite written =
+        platform::AppendRecord(QString::fromStdString(windows_.session().dataFile(SavedFileName)),
+                               QByteArray(record.data(), static_cast<qsizetype>(record.size())));
+    if (!written.ok) {
+        context_.message(this, "The reaction could not be saved: " + written.reason,
+                         platform::MessageIcon::Critical);
         return;
     }
     resetName();

@@ -68,7 +68,7 @@ void SplashWindow::stop(const QString& title, const QString& text) {
                                      platform::MessageButtons::Ok, platform::MessageButton::Ok});
 }
 
-bool SplashWindow::start() {
+bool SplashWindow::start(const QStringList& folderProblems) {
     timer_.start();
     show();
     context_.services.desktop.beep();
@@ -89,7 +89,9 @@ bool SplashWindow::start() {
     repaint();
     if (const auto error = windows_.session().refresh()) {
         context_.services.desktop.setBusy(false);
-        stop(kMessageTitle, QString::fromStdString(error->message()));
+        stop(kMessageTitle,
+             QStringList(folderProblems + QStringList{QString::fromStdString(error->message())})
+                 .join("\n"));
         return false;
     }
     MainScreen& main = windows_.get<MainScreen>();
@@ -97,6 +99,12 @@ bool SplashWindow::start() {
     main.show();
     status_->clear();
     context_.services.desktop.setBusy(false);
+    if (!folderProblems.isEmpty()) {
+        // The warning is read first; the tip of the day follows it.
+        timer_.stop();
+        context_.message(&main, folderProblems.join("\n"), platform::MessageIcon::Exclamation);
+        timer_.start();
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 // the main screen, then the tip of the day.
 #pragma once
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,8 +19,10 @@ class SplashWindow : public QWidget {
 
     // Runs the start-up; false when the program must end: the Chem font is
     // missing or the data files cannot be loaded. Nothing but the message is
-    // left open then.
-    bool start();
+    // left open then. `folderProblems` are what preparing the data folder
+    // could not do: shown before a load failure they caused, or as a warning
+    // over the main screen when the data loads all the same.
+    bool start(const QStringList& folderProblems = {});
     // What the timer does after 4000 ms.
     void timerFired();
     QTimer& timer() { return timer_; }

@@ -462,8 +462,11 @@ void CalculatorWindow::saveList() {
         text += ListLine(history()->itemText(k).toStdString(), resultList_[k].toStdString());
         text += "\r\n";
     }
-    if (!platform::ReplaceFile(*path, QByteArray::fromStdString(text)))
-        display_->showMessage(QString("The list could not be saved to %1").arg(*path));
+    const platform::FileWrite written =
+        platform::ReplaceFile(*path, QByteArray::fromStdString(text));
+    if (!written.ok)
+        display_->showMessage(
+            QString("The list could not be saved to %1: %2").arg(*path, written.reason));
 }
 
 void CalculatorWindow::printList() {

@@ -4,8 +4,12 @@
 #include "param_name.h"
 #include "temp_data_dir.h"
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace galvix {
 namespace {
@@ -60,6 +64,52 @@ TEST(ReadDataFileTest, TellsMissingFromUnreadable) {
     EXPECT_EQ(read.bytes, "1,\"H\"\r\n");
 }
 
+struct NotADataFile {
+    const char* name;
+    // Puts something at `path` that is no data file; false when this system cannot.
+    bool (*make)(const std::string& path);
+    const char* detail;
+};
+
+class NotADataFileTest : public ::testing::TestWithParam<NotADataFile> {};
+
+TEST_P(NotADataFileTest, IsRefusedWithoutReadingIt) {
+    TempDataDir dir;
+    const std::string path = dir.directory() + "Data.dat";
+    if (!GetParam().make(path))
+        GTEST_SKIP() << "this system cannot make it";
+    const DataFileRead read = ReadDataFile(path);
+    ASSERT_TRUE(read.error);
+    EXPECT_EQ(read.error->fault, DataFault::Unreadable);
+    EXPECT_EQ(read.error->message(), "Data.dat in the folder " + dir.directory() +
+                                         " cannot be read: " + GetParam().detail);
+    EXPECT_TRUE(read.bytes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NotADataFileTest,
+    ::testing::Values(NotADataFile{"pipe_that_nobody_writes",
+                                   [](const std::string& path) {
+                                       return mkfifo(path.c_str(), 0600) == 0;
+                                   },
+                                   "it is not a regular file"},
+                      NotADataFile{"endless_device",
+                                   [](const std::string& path) {
+                                       std::error_code error;
+                                       std::filesystem::create_symlink("/dev/zero", path, error);
+                                       return !error && std::filesystem::exists("/dev/zero");
+                                   },
+                                   "it is not a regular file"},
+                      NotADataFile{"over_256_MB",
+                                   [](const std::string& path) {
+                                       std::ofstream(path, std::ios::binary).put('x');
+                                       std::error_code error;
+                                       std::filesystem::resize_file(path, DataFileLimit + 1, error);
+                                       return !error;
+                                   },
+                                   "it is larger than 256 MB"}),
+    testing::RowName());
+
 TEST(ReplaceFileContentsTest, ReplacesTheWholeFile) {
     TempDataDir dir;
     dir.write("Custom.dat", "2\r\nlonger old content\r\n");
@@ -84,6 +134,26 @@ TEST(ReplaceFileContentsTest, AFailureLeavesWhatWasThere) {
                             std::filesystem::directory_iterator()),
               1)
         << "the temporary file is removed again";
+}
+
+TEST(ReplaceFileContentsTest, AFullDiskLeavesTheOldFileAndSaysSo) {
+    TempDataDir dir;
+    dir.write("Custom.dat", "0\r\n");
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit full = old;
+    full.rlim_cur = 1024; // a write past it fails with EFBIG, as on a full disk
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (setrlimit(RLIMIT_FSIZE, &full) != 0) {
+        std::signal(SIGXFSZ, oldHandler);
+        GTEST_SKIP() << "no file-size limit can be set here, so no full disk can be imitated";
+    }
+    const std::error_code error =
+        ReplaceFileContents(dir.directory() + "Custom.dat", std::string(8000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(error, std::errc::file_too_large);
+    EXPECT_EQ(ReadDataFile(dir.directory() + "Custom.dat").bytes, "0\r\n");
 }
 
 TEST(FileStampTest, ChangesWithSizeOrTime) {

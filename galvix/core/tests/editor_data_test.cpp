@@ -84,7 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"electron_first", "e -> Y", "0.5",
                   "You have to put either a space or a number in front of the electron!"},
         CheckCase{"quote_refused", "A\" + e -> B", "0.5",
-                  "Your half reaction must not contain a double quote (\")."}),
+                  "Your half reaction must not contain a double quote (\")."},
+        CheckCase{"potential_beyond_range", "Ag+ + e -> Ag", "1e400",
+                  "Your potential must be a number!"},
+        CheckCase{"negative_potential_beyond_range", "Ag+ + e -> Ag", "-1e400 V",
+                  "Your potential must be a number!"}),
     testing::RowName());
 
 TEST(CustomCheckTest, StoresTheOxidationFormTrimmed) {
@@ -99,7 +103,8 @@ TEST(CustomCheckTest, StoresTheOxidationFormTrimmed) {
 
 TEST(CustomFileTest, ReadsWhatItWrites) {
     testing::TempDataDir dir;
-    dir.write("Custom.dat", FormatCustomFile({{"A -> B + e", -0.8}, {"C, D -> E + 2e", 1.5}}));
+    dir.write("Custom.dat",
+              FormatCustomFile({{"A -> B + e", -0.8}, {"C, D -> E + 2e", 1.5}}).value());
     const auto read = ReadCustomRecords(dir.directory() + "Custom.dat");
     ASSERT_TRUE(read.ok()) << read.error;
     ASSERT_EQ(read.records.size(), 2u);
@@ -139,6 +144,38 @@ std::vector<ElementRecord> SomeElements() {
     records[40] = {80, "HE", "Helium", 2};
     return records;
 }
+
+struct BadElementRecord {
+    const char* name;
+    const char* record;
+    const char* error;
+};
+
+class BadElementRecordTest : public ::testing::TestWithParam<BadElementRecord> {};
+
+TEST_P(BadElementRecordTest, IsCheckedBeforeItIsConverted) {
+    testing::TempDataDir dir;
+    dir.write("Ele.dat", std::string("1,\"AC\",\"Actinium\",89\r\n") + GetParam().record);
+    const ElementRead read = ReadElements(dir.directory() + "Ele.dat");
+    EXPECT_EQ(read.error, std::string("Ele.dat, record 2: ") + GetParam().error);
+    EXPECT_EQ(read.records.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BadElementRecordTest,
+    ::testing::Values(BadElementRecord{"position_beyond_int", "1e30,\"AG\",\"Silver\",47\r\n",
+                                       "the list position must be a whole number from 1 to 831"},
+                      BadElementRecord{"position_zero", "0,\"AG\",\"Silver\",47\r\n",
+                                       "the list position must be a whole number from 1 to 831"},
+                      BadElementRecord{"position_negative", "-2147483648,\"AG\",\"Silver\",47\r\n",
+                                       "the list position must be a whole number from 1 to 831"},
+                      BadElementRecord{"position_fraction", "2.5,\"AG\",\"Silver\",47\r\n",
+                                       "the list position must be a whole number from 1 to 831"},
+                      BadElementRecord{"atomic_number_beyond_int", "2,\"AG\",\"Silver\",-1e30\r\n",
+                                       "the atomic number must be a whole number from 1 to 999"},
+                      BadElementRecord{"atomic_number_infinite", "2,\"AG\",\"Silver\",1e999\r\n",
+                                       "\"1e999\" is not a number"}),
+    testing::RowName());
 
 TEST(ElementsTest, ListLinesPadSymbolAndName) {
     EXPECT_EQ(ElementListLine({1, "FE", "Iron", 26}), "Fe    Iron                    26");

@@ -25,14 +25,14 @@ TEST(FieldReaderTest, KeepsEightBitBytes) {
 
 struct BadField {
     const char* name;
-    const char* content;
+    std::string_view content;
     const char* error;
 };
 
 class FieldReaderErrorTest : public ::testing::TestWithParam<BadField> {};
 
 TEST_P(FieldReaderErrorTest, ReportsWhatIsWrong) {
-    FieldReader reader(GetParam().content);
+    FieldReader reader{std::string(GetParam().content)};
     const bool firstOk = reader.readNumber().has_value();
     const bool secondOk = firstOk && reader.readText().has_value();
     EXPECT_FALSE(secondOk);
@@ -48,7 +48,17 @@ INSTANTIATE_TEST_SUITE_P(
         BadField{"number_with_unit", "1.5 V,\"x\"", "\"1.5 V\" is not a number"},
         BadField{"empty_number", ",\"x\"", "\"\" is not a number"},
         BadField{"unterminated_quote", "1,\"A -> B + e\r\n", "a quoted text has no closing quote"},
-        BadField{"text_after_quote", "1,\"A\"B\r\n", "unexpected characters after a quoted text"}),
+        BadField{"text_after_quote", "1,\"A\"B\r\n", "unexpected characters after a quoted text"},
+        BadField{"beyond_double_range", "1e999,\"x\"", "\"1e999\" is not a number"},
+        BadField{"below_double_range", "-1e400,\"x\"", "\"-1e400\" is not a number"},
+        BadField{"nul_byte_shown",
+                 std::string_view("1\0"
+                                  "2,\"x\"",
+                                  7),
+                 "\"1\\x002\" is not a number"},
+        BadField{"control_byte_shown", "1\x07,\"x\"", "\"1\\x07\" is not a number"},
+        BadField{"long_field_shortened", "1234567890123456789012345678901234567890X,\"x\"",
+                 "\"1234567890123456789012345678901234567890...\" is not a number"}),
     testing::RowName());
 
 } // namespace

@@ -273,6 +273,39 @@ TEST_F(ReactionSessionTest, AFailedWriteNamesTheFileAndTheReason) {
     EXPECT_EQ(custom(), kTwo);
 }
 
+TEST_F(ReactionSessionTest, EditsRunInsideTheFileGuard) {
+    dir.write("Custom.dat", kTwo);
+    std::vector<std::string> guarded;
+    session.setFileGuard([&](const std::string& path, const std::function<void()>& work) {
+        guarded.push_back(path);
+        // Another instance adds its record just before this one's first edit.
+        if (guarded.size() == 1)
+            dir.write("Custom.dat",
+                      "3\r\n\"A -> B + e\",0.5\r\n\"C -> D + 2e\",-1\r\n\"X -> Y + e\",3\r\n");
+        work();
+        return std::optional<std::string>();
+    });
+    EXPECT_EQ(session.addCustom({"E -> F + e", 1}, ExistingText::Refuse).status,
+              CustomEditStatus::Added);
+    EXPECT_EQ(session.removeCustom("C -> D + 2e", 1).status, CustomEditStatus::Removed);
+    EXPECT_EQ(guarded, std::vector<std::string>(2, dir.directory() + "Custom.dat"));
+    EXPECT_EQ(custom(), "3\r\n\"A -> B + e\",0.5\r\n\"X -> Y + e\",3\r\n\"E -> F + e\",1\r\n")
+        << "the other instance's record is kept and the removal finds its text";
+}
+
+TEST_F(ReactionSessionTest, AGuardThatCannotBeHadChangesNothing) {
+    dir.write("Custom.dat", kTwo);
+    session.setFileGuard([](const std::string&, const std::function<void()>&) {
+        return std::optional<std::string>("another program is still changing it");
+    });
+    const CustomEdit edit = session.addCustom({"E -> F + e", 1}, ExistingText::Refuse);
+    EXPECT_EQ(edit.status, CustomEditStatus::WriteFailed);
+    ASSERT_TRUE(edit.error);
+    EXPECT_EQ(edit.error->message(),
+              "Custom.dat could not be written: another program is still changing it");
+    EXPECT_EQ(custom(), kTwo);
+}
+
 TEST_F(ReactionSessionTest, RemoveGoesByTheStoredText) {
     dir.write("Custom.dat", kTwo);
     EXPECT_EQ(session.removeCustom("C -> D + 2e", 0).status, CustomEditStatus::Removed);

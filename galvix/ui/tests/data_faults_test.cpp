@@ -69,22 +69,62 @@ class DataFaultsTest : public QObject, public GalvixFixture {
         QVERIFY(!doubles_->desktop.busyNow);
     }
 
+    void dataFolderProblemsAreShownWhereTheyHappen_data() {
+        QTest::addColumn<bool>("dataLoads");
+        QTest::newRow("data loads all the same") << true;
+        QTest::newRow("data then fails to load") << false;
+    }
+
+    void dataFolderProblemsAreShownWhereTheyHappen() {
+        QFETCH(bool, dataLoads);
+        if (!dataLoads)
+            damage("Data.dat", QByteArray());
+        const QString problem = "Data.dat cannot be copied into the data folder /x/: disk full";
+        SplashWindow splash(*windows_);
+        QCOMPARE(splash.start({problem}), dataLoads);
+        QCOMPARE(doubles_->messages.shown.size(), 1u);
+        if (dataLoads) {
+            QCOMPARE(lastMessage(), (MessageRequest{"Galvix", problem, MessageIcon::Exclamation,
+                                                    MessageButtons::Ok, MessageButton::Ok}));
+            QVERIFY(windows_->get<MainScreen>().isVisible());
+            QVERIFY2(splash.timer().isActive(), "the tip of the day still follows");
+        } else {
+            QCOMPARE(lastMessage().text,
+                     problem + "\n" + inDataDirectory("Data.dat was not found in the folder %1"));
+            QCOMPARE(lastMessage().icon, MessageIcon::Critical);
+        }
+    }
+
+    void theInstalledDataIsSeededSourcesIncluded() {
+        QTemporaryDir root;
+        const QString installed = root.filePath("share/galvix3");
+        const QString user = root.filePath("home/Galvix3");
+        QVERIFY(QDir().mkpath(installed));
+        for (const char* name : {"Data.dat", "Ele.dat", "Sources.dat", "Custom.dat"})
+            QVERIFY(QFile::copy(kShippedData + name, installed + "/" + name));
+        const platform::DataDirectory folder =
+            ChooseDataDirectory(root.filePath("bin"), installed, user);
+        QCOMPARE(folder.problems, QStringList());
+        for (const char* name : {"Data.dat", "Ele.dat", "Sources.dat", "Custom.dat"})
+            QVERIFY2(QFile::exists(user + "/" + name), name);
+    }
+
     void noEmptyDataFolderIsMadeWhenNoFolderHoldsTheData() {
         QTemporaryDir root;
         const QString program = root.filePath("bin");
         const QString installed = root.filePath("share/galvix3");
         const QString user = root.filePath("home/Galvix3");
-        QCOMPARE(ChooseDataDirectory(program, installed, user), user + "/");
+        QCOMPARE(ChooseDataDirectory(program, installed, user).path, user + "/");
         QVERIFY(!QDir(root.filePath("home")).exists());
 
         QVERIFY(QDir().mkpath(installed));
         QVERIFY(QFile::copy(kShippedData + "Data.dat", installed + "/Data.dat"));
-        QCOMPARE(ChooseDataDirectory(program, installed, user), user + "/");
+        QCOMPARE(ChooseDataDirectory(program, installed, user).path, user + "/");
         QVERIFY(QFile::exists(user + "/Data.dat"));
 
         QVERIFY(QDir().mkpath(program));
         QVERIFY(QFile::copy(kShippedData + "Data.dat", program + "/Data.dat"));
-        QCOMPARE(ChooseDataDirectory(program, installed, user), program + "/");
+        QCOMPARE(ChooseDataDirectory(program, installed, user).path, program + "/");
     }
 
     void customDamageFoundByAddIsReportedAsLoadReportsIt_data() {

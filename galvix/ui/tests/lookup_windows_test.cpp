@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
@@ -161,6 +162,51 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
                             "Please confirm that you would like this half reaction to be deleted!",
                             MessageIcon::Exclamation, MessageButtons::YesNo, MessageButton::Yes}));
         QCOMPARE(readFile("Custom.dat"), QByteArray("0\r\n"));
+    }
+
+    void removingWhatAnotherInstanceChangedGoesByText_data() {
+        QTest::addColumn<QByteArray>("changed"); // Custom.dat after the other instance
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("message"); // empty: no message
+        QTest::newRow("record moved up")
+            << QByteArray("1\r\n\"C1 -> D + e\",0.5\r\n") << QByteArray("0\r\n") << QString();
+        QTest::newRow("record gone")
+            << QByteArray("1\r\n\"C0 -> D + e\",0.5\r\n")
+            << QByteArray("1\r\n\"C0 -> D + e\",0.5\r\n")
+            << "This half reaction is no longer in your list; the list now shows the half "
+               "reactions stored.";
+    }
+
+    void removingWhatAnotherInstanceChangedGoesByText() {
+        QFETCH(QByteArray, changed);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, message);
+        writeFile("Custom.dat", CustomFile(2));
+        mainScreen();
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
+        editor.show();
+        editor.reactionList()->setCurrentRow(1);
+        writeFile("Custom.dat", changed);
+        doubles_->messages.answers = {MessageButton::Yes};
+        editor.remove();
+        QCOMPARE(readFile("Custom.dat"), after);
+        if (!message.isEmpty())
+            QCOMPARE(lastMessage(), (MessageRequest{"Galvix", message, MessageIcon::Information,
+                                                    MessageButtons::Ok, MessageButton::Ok}));
+        const int stored = after.startsWith('1') ? 1 : 0;
+        QCOMPARE(editor.reactionList()->count(), stored);
+    }
+
+    void anAddShowsTheRecordsAnotherInstanceAdded() {
+        mainScreen();
+        CustomReactionsDialog& editor = window<CustomReactionsDialog>();
+        editor.show();
+        writeFile("Custom.dat", CustomFile(1));
+        typeReaction(editor, "Ag+ + e -> Ag", "0.8");
+        editor.add();
+        QCOMPARE(editor.reactionList()->count(), 2);
+        QCOMPARE(editor.reactionList()->item(0)->text(), QString("D + e -> C0"));
+        QCOMPARE(editor.reactionList()->item(1)->text(), QString("Ag+ + e -> Ag"));
     }
 
     void aFailedRewriteNamesTheFileAndTheReasonAndKeepsEverything() {
@@ -316,6 +362,35 @@ class LookupWindowsTest : public QObject, public GalvixFixture {
         QCOMPARE(lines.size(), 5 + 99 + 1);
         QVERIFY(lines.contains("Fe    Iron                    26"));
         QVERIFY(lines.last().isEmpty());
+    }
+
+    void aSaveAfterAHandEditedLastLineIsListed() {
+        writeFile("Saved.dat", "\"Edited\",\"a\",\"b\"");
+        MainScreen& main = mainScreen();
+        main.list(ListSide::Oxidation)->setCurrentRow(5);
+        main.list(ListSide::Reduction)->setCurrentRow(7);
+        SaveReactionDialog& save = window<SaveReactionDialog>();
+        save.nameBox()->setText("New");
+        save.save();
+        OpenReactionDialog& open = window<OpenReactionDialog>();
+        QCOMPARE(open.nameBox()->count(), 2);
+        QCOMPARE(open.nameBox()->itemText(0), QString("Edited"));
+        QCOMPARE(open.nameBox()->itemText(1), QString("New"));
+    }
+
+    void aSaveThatCannotBeWrittenSaysSo() {
+        QVERIFY(QDir(dir_->path()).mkdir("Saved.dat"));
+        MainScreen& main = mainScreen();
+        main.list(ListSide::Oxidation)->setCurrentRow(5);
+        main.list(ListSide::Reduction)->setCurrentRow(7);
+        SaveReactionDialog& save = window<SaveReactionDialog>();
+        save.show();
+        save.nameBox()->setText("Pair");
+        save.save();
+        QVERIFY2(lastMessage().text.startsWith("The reaction could not be saved: "),
+                 qPrintable(lastMessage().text));
+        QCOMPARE(lastMessage().icon, MessageIcon::Critical);
+        QVERIFY(save.isVisible());
     }
 
     void savingTwiceUnderOneNameOpensTheFirst() {
