@@ -288,19 +288,14 @@ bool EndsSymbol(char capital, char small, AtomicWeights weights) {
     return IsUpper(capital) && FindElement(std::string_view(symbol, 2), precision, weights);
 }
 
-// What rules 1 to 9 and the case rule make of the text at i, with i moved to
-// the last character consumed; a function name found there is returned as
-// `name` instead, for TokenPiece to turn into its token.
-struct Piece {
-    std::string text;
-    std::string_view name;
-};
-
-Piece PieceAt(const CalcState& state, std::string_view text, std::size_t& i, char last) {
+// Writes to the empty `piece` what rules 1 to 9 and the case rule make of the
+// text at i, with i moved to the last character consumed; a function name found
+// there is returned instead, for TokenPiece to turn into its token.
+std::string_view PieceAt(const CalcState& state, std::string_view text, std::size_t& i, char last,
+                         std::string& piece) {
     const std::size_t n = text.size();
     const char c = text[i];
     const char next = CharAt(text, i + 1);
-    std::string piece;
     bool general = false;
     if (IsDigit(c)) {
         piece = c;
@@ -330,7 +325,7 @@ Piece PieceAt(const CalcState& state, std::string_view text, std::size_t& i, cha
         const std::string_view name =
             IsOneOf(next, kFunctionSecondLetters) ? FunctionNameAt(text, i) : std::string_view();
         if (!name.empty())
-            return {{}, name};
+            return name;
         if (IsOneOf(next, kFunctionSecondLetters) && n >= 3 && next == 'o' && IsOneOf(c, "cps")) {
             piece = {ToUpper(c), 'O'};
             ++i;
@@ -348,7 +343,7 @@ Piece PieceAt(const CalcState& state, std::string_view text, std::size_t& i, cha
         piece = GeneralPiece(c, next, last, i);
     if (piece.size() == 1 && !IsUpper(last))
         piece[0] = ToUpper(piece[0]);
-    return {piece, {}};
+    return {};
 }
 
 // Step 2: token rewriting.
@@ -359,11 +354,12 @@ std::string RewriteTokens(CalcState& state, std::string_view text, Flags& flags)
         const std::size_t start = i;
         const char next = CharAt(text, i + 1);
         const char last = out.empty() ? '\0' : out.back();
-        Piece piece = PieceAt(state, text, i, last);
-        if (!piece.name.empty())
-            piece.text = TokenPiece(state, text, piece.name, i, last);
-        ApplyFlagRules(piece.text, start, next, state, flags);
-        out += piece.text;
+        std::string piece;
+        const std::string_view name = PieceAt(state, text, i, last, piece);
+        if (!name.empty())
+            piece = TokenPiece(state, text, name, i, last);
+        ApplyFlagRules(piece, start, next, state, flags);
+        out += piece;
     }
     return out;
 }
@@ -568,8 +564,9 @@ bool CanonicalLetters::ScanUnchanged(const CalcState& state, std::string_view te
     while (i < text.size() && (i < settled || !starts_[i])) {
         found.push_back(i);
         const std::size_t from = i;
-        const Piece piece = PieceAt(state, text, i, from == 0 ? '\0' : text[from - 1]);
-        if (!piece.name.empty() || piece.text != text.substr(from, i + 1 - from))
+        std::string piece;
+        if (!PieceAt(state, text, i, from == 0 ? '\0' : text[from - 1], piece).empty() ||
+            piece != text.substr(from, i + 1 - from))
             return false;
         ++i;
     }
