@@ -1,4 +1,4 @@
-// Speed of Molva's line path: a mix of typical lines, and one long line; and
+// Speed of Molva's line path: a mix of typical lines, and long lines; and
 // the composition of a formula of thirty elements.
 #include "engine/composition.h"
 #include "engine/session.h"
@@ -46,6 +46,21 @@ void BM_LongLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LongLine)->Unit(benchmark::kMillisecond);
+
+// A line at the 32,767-character limit of water formulas typed in lower case:
+// every formula after the first needs a case repair.
+void BM_LowerCaseLineAtLimit(benchmark::State& state) {
+    std::string line;
+    while (line.size() < 32767)
+        line += "h2o";
+    line.resize(32767);
+    molva::CalcSession session;
+    for (auto _ : state) {
+        auto entry = session.Enter(line);
+        benchmark::DoNotOptimize(entry);
+    }
+}
+BENCHMARK(BM_LowerCaseLineAtLimit)->Unit(benchmark::kMillisecond);
 
 // Thirty elements, hydrogen to arsenic without the noble gases, some with counts.
 void BM_CompositionOfThirtyElements(benchmark::State& state) {

@@ -6,9 +6,12 @@
 #   --keep  also seeds each corpus from the test tables and the shipped data,
 #           and merges what the run found into the kept corpus, minimised.
 # FUZZ_LONG_LINES=1 adds Molva lines at the 32,767-character limit to the run's
-# seeds. They are left out otherwise: Molva's case repair of a line that long
-# runs for many seconds (every repair normalises the whole line again), which
-# the fuzzer reports as a time-out rather than finding anything else.
+# seeds. They are left out otherwise, as their mutations still make lines that
+# run for seconds, which the fuzzer reports as time-outs rather than finding
+# anything else: an operator put into a line of lower-case formulas makes every
+# case repair normalise the whole line again (a line of letters and digits alone
+# is repaired quickly), and mutations of the deep brackets also run past the
+# time-out in the fuzzer's instrumented build.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -26,9 +29,13 @@ seed_lines() {
         n=$((n + 1))
         printf '%s' "$typed" >"$1/line-$n"
     done <"$top/molva/engine/tests/lines.tsv"
+}
+
+# Lines at and just past the 32,767-character limit, which no mutation of
+# short lines would grow to within a run; in lower case, every formula of a
+# line needs a case repair.
+seed_long_lines() {
     [ "${FUZZ_LONG_LINES:-0}" = 1 ] || return 0
-    # Lines at and just past the 32,767-character limit, which no mutation of
-    # the short lines above would grow to within a run.
     python3 - "$1" <<'PY'
 import sys
 folder = sys.argv[1]
@@ -36,6 +43,9 @@ for name, line in {
     "sum-at-limit": ("1+" * 16384)[:32767],
     "sum-past-limit": ("1+" * 16384)[:32766] + "12",
     "formula-at-limit": ("H2O" * 10923)[:32767],
+    "lower-case-formulas-at-limit": ("h2o" * 10923)[:32767],
+    "lower-case-mix-at-limit": ("nh3cuso4h2so4c6h12o6hno3" * 1400)[:32767],
+    "capitals-at-limit": ("AG" * 16384)[:32767],
     "brackets-deep": "(" * 5000 + "1" + ")" * 5000,
 }.items():
     with open(f"{folder}/{name}", "w") as out:
@@ -67,12 +77,15 @@ seed_files() {
 
 failed=0
 run() {
-    local fuzzer=$1 kept=$2 max_len=$3 seeder=$4
+    local fuzzer=$1 kept=$2 max_len=$3 seeder=$4 run_seeder=${5:-}
     local work="$build_dir/corpus-$(basename "$fuzzer")"
     rm -rf "$work" && mkdir -p "$work" "$kept"
     cp -r "$kept/." "$work/"
     if [ "$keep" = --keep ]; then
         "$seeder" "$work"
+    fi
+    if [ -n "$run_seeder" ]; then
+        "$run_seeder" "$work"
     fi
     if ! (cd "$build_dir" && "$fuzzer" "$work" -max_total_time="$seconds" -timeout=10 \
         -max_len="$max_len" -rss_limit_mb=2048 -print_final_stats=1); then
@@ -88,7 +101,8 @@ run() {
 }
 
 # Lines up to past the calculator's 32,767-character limit; whole data files.
-run "$build_dir/molva/engine/fuzz/molva_line_fuzzer" "$top/molva/engine/fuzz/corpus" 40000 seed_lines
+run "$build_dir/molva/engine/fuzz/molva_line_fuzzer" "$top/molva/engine/fuzz/corpus" 40000 seed_lines \
+    seed_long_lines
 run "$build_dir/galvix/core/fuzz/galvix_file_reader_fuzzer" "$top/galvix/core/fuzz/corpus" 65536 \
     seed_files
 exit "$failed"

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace molva {
 
@@ -14,6 +15,23 @@ namespace molva {
 // the working text (the filtered line, then later stages). May set the mode to
 // Statistics or Quadratic.
 std::string NormaliseInput(CalcState& state, std::string& text);
+
+// Knows whether a text of letters and digits that begins with a letter is its
+// own canonical text, so that NormaliseInput would give it back unchanged with
+// no effect but on additiveOnly. After a change of letter case it checks again
+// only the pieces around the change; the text must otherwise be the one last
+// checked.
+class CanonicalLetters {
+  public:
+    bool Check(const CalcState& state, std::string_view text);
+    // The letters in [from, to) have changed case since the last check, which held.
+    bool Recheck(const CalcState& state, std::string_view text, std::size_t from, std::size_t to);
+
+  private:
+    bool ScanUnchanged(const CalcState& state, std::string_view text, std::size_t start,
+                       std::size_t settled);
+    std::vector<char> starts_; // 1 where a piece of the last text checked begins
+};
 
 // True when a canonical text multiplies one formula by another, as in
 // (CuSO4)*5*(H2O), typed where the hydrate CuSO4·5H2O was meant.

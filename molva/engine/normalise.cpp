@@ -6,6 +6,7 @@
 #include "text_chars.h"
 #include "typed_signs.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -287,66 +288,76 @@ bool EndsSymbol(char capital, char small, AtomicWeights weights) {
     return IsUpper(capital) && FindElement(std::string_view(symbol, 2), precision, weights);
 }
 
-// Step 2: token rewriting.
-std::string RewriteTokens(CalcState& state, std::string_view text, Flags& flags) {
+// Writes to the empty `piece` what rules 1 to 9 and the case rule make of the
+// text at i, with i moved to the last character consumed; a function name found
+// there is returned instead, for TokenPiece to turn into its token.
+std::string_view PieceAt(const CalcState& state, std::string_view text, std::size_t& i, char last,
+                         std::string& piece) {
     const std::size_t n = text.size();
-    std::string out;
-    out.reserve(n + 8);
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t start = i;
-        const char c = text[i];
-        const char next = CharAt(text, i + 1);
-        const char last = out.empty() ? '\0' : out.back();
-        std::string piece;
-        bool general = false;
-        if (IsDigit(c)) {
-            piece = c;
-        } else if (IsOneOf(c, "vxw")) {
-            // Raised, unless it is the second letter of a symbol of the table
-            // in use (Lv in the IUPAC 2021 table).
-            piece = EndsSymbol(last, c, state.weights) ? c : ToUpper(c);
-        } else if (c == 'z') {
-            piece = next == 'n' ? "Zn" : "Z";
-            i += next == 'n' ? 1 : 0;
-        } else if (c == 'h' && n >= 3) {
-            general = !IsOneOf(next, "fos");
-            if (!general) {
-                piece = {'H', ToUpper(next)};
-                ++i;
-            }
-        } else if (c == 'm' && next == 'n') {
-            piece = "Mn";
+    const char c = text[i];
+    const char next = CharAt(text, i + 1);
+    bool general = false;
+    if (IsDigit(c)) {
+        piece = c;
+    } else if (IsOneOf(c, "vxw")) {
+        // Raised, unless it is the second letter of a symbol of the table
+        // in use (Lv in the IUPAC 2021 table).
+        piece = EndsSymbol(last, c, state.weights) ? c : ToUpper(c);
+    } else if (c == 'z') {
+        piece = next == 'n' ? "Zn" : "Z";
+        i += next == 'n' ? 1 : 0;
+    } else if (c == 'h' && n >= 3) {
+        general = !IsOneOf(next, "fos");
+        if (!general) {
+            piece = {'H', ToUpper(next)};
             ++i;
-        } else if (c == 'n' && n >= 3) {
-            general = next != 'o';
-            if (!general) {
-                piece = "NO";
-                ++i;
-            }
-        } else if (IsOneOf(c, kFunctionFirstLetters)) {
-            const std::string_view name = IsOneOf(next, kFunctionSecondLetters)
-                                              ? FunctionNameAt(text, i)
-                                              : std::string_view();
-            if (!name.empty()) {
-                piece = TokenPiece(state, text, name, i, last);
-            } else if (IsOneOf(next, kFunctionSecondLetters) && n >= 3 && next == 'o' &&
-                       IsOneOf(c, "cps")) {
-                piece = {ToUpper(c), 'O'};
-                ++i;
-            } else {
-                general = true;
-            }
-        } else if ((c == '.' || c == ',') && !state.groupThousands) {
-            if (!IsDigit(last))
-                piece = '0';
-            piece += state.decimalSeparator;
+        }
+    } else if (c == 'm' && next == 'n') {
+        piece = "Mn";
+        ++i;
+    } else if (c == 'n' && n >= 3) {
+        general = next != 'o';
+        if (!general) {
+            piece = "NO";
+            ++i;
+        }
+    } else if (IsOneOf(c, kFunctionFirstLetters)) {
+        const std::string_view name =
+            IsOneOf(next, kFunctionSecondLetters) ? FunctionNameAt(text, i) : std::string_view();
+        if (!name.empty())
+            return name;
+        if (IsOneOf(next, kFunctionSecondLetters) && n >= 3 && next == 'o' && IsOneOf(c, "cps")) {
+            piece = {ToUpper(c), 'O'};
+            ++i;
         } else {
             general = true;
         }
-        if (general)
-            piece = GeneralPiece(c, next, last, i);
-        if (piece.size() == 1 && !IsUpper(last))
-            piece[0] = ToUpper(piece[0]);
+    } else if ((c == '.' || c == ',') && !state.groupThousands) {
+        if (!IsDigit(last))
+            piece = '0';
+        piece += state.decimalSeparator;
+    } else {
+        general = true;
+    }
+    if (general)
+        piece = GeneralPiece(c, next, last, i);
+    if (piece.size() == 1 && !IsUpper(last))
+        piece[0] = ToUpper(piece[0]);
+    return {};
+}
+
+// Step 2: token rewriting.
+std::string RewriteTokens(CalcState& state, std::string_view text, Flags& flags) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t start = i;
+        const char next = CharAt(text, i + 1);
+        const char last = out.empty() ? '\0' : out.back();
+        std::string piece;
+        const std::string_view name = PieceAt(state, text, i, last, piece);
+        if (!name.empty())
+            piece = TokenPiece(state, text, name, i, last);
         ApplyFlagRules(piece, start, next, state, flags);
         out += piece;
     }
@@ -526,6 +537,45 @@ std::string NormaliseInput(CalcState& state, std::string& text) {
         out.insert(0, numeric ? state.prevResultText : std::string("???"));
     }
     return out;
+}
+
+bool CanonicalLetters::Check(const CalcState& state, std::string_view text) {
+    starts_.assign(text.size() + 1, 0);
+    starts_[0] = 1;
+    const bool lettersAndDigits =
+        std::all_of(text.begin(), text.end(), [](char c) { return IsLetter(c) || IsDigit(c); });
+    return lettersAndDigits && !text.empty() && text.size() <= kMaxTextLength &&
+           IsLetter(text.front()) && ScanUnchanged(state, text, 0, text.size() + 1);
+}
+
+bool CanonicalLetters::Recheck(const CalcState& state, std::string_view text, std::size_t from,
+                               std::size_t to) {
+    // A piece reads the character before it and up to seven from its start on.
+    std::size_t start = from >= 7 ? from - 7 : 0;
+    while (!starts_[start])
+        --start;
+    return ScanUnchanged(state, text, start, to + 1);
+}
+
+bool CanonicalLetters::ScanUnchanged(const CalcState& state, std::string_view text,
+                                     std::size_t start, std::size_t settled) {
+    std::vector<std::size_t> found;
+    std::size_t i = start;
+    while (i < text.size() && (i < settled || !starts_[i])) {
+        found.push_back(i);
+        const std::size_t from = i;
+        std::string piece;
+        if (!PieceAt(state, text, i, from == 0 ? '\0' : text[from - 1], piece).empty() ||
+            piece != text.substr(from, i + 1 - from))
+            return false;
+        ++i;
+    }
+    std::fill(starts_.begin() + static_cast<std::ptrdiff_t>(start),
+              starts_.begin() + static_cast<std::ptrdiff_t>(i), 0);
+    for (const std::size_t k : found)
+        starts_[k] = 1;
+    starts_[i] = 1;
+    return true;
 }
 
 } // namespace molva
